@@ -1,0 +1,44 @@
+#pragma once
+// The abstract picture: something of a size that draws itself into a rectangle of a canvas
+// and reads and writes itself from and to streams. Bitmaps, icons and PNG images derive
+// from it; TPicture picks the class for a file by its extension.
+
+#include "gui/classes/persistent.h"
+#include "gui/classes/stream.h"
+#include "gui/graphics/geometry.h"
+#include "platform/gdi/handles.h"
+
+#include <functional>
+#include <string>
+
+class TCanvas;
+
+class TGraphic : public TPersistent {
+public:
+    // Draws into rect of the canvas; called through TCanvas::Draw and TCanvas::StretchDraw.
+    virtual void Draw(TCanvas& canvas, const TRect& rect) = 0;
+
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    virtual void SetWidth(int value) = 0;
+    virtual void SetHeight(int value) = 0;
+    virtual bool Empty() const = 0;
+    virtual bool Transparent() const { return FTransparent; }
+    virtual void SetTransparent(bool value);
+    virtual gdi::HPALETTE Palette() { return nullptr; }
+    virtual void SetPalette(gdi::HPALETTE) {}
+
+    virtual void LoadFromStream(TStream& stream) = 0;
+    virtual void SaveToStream(TStream& stream) = 0;
+    void LoadFromFile(const std::string& fileName);
+    void SaveToFile(const std::string& fileName);
+
+    // Called after the picture changed; the owner (a TPicture, an image control) repaints.
+    std::function<void(TObject* sender)> OnChange;
+
+protected:
+    void Changed();
+
+private:
+    bool FTransparent = false;
+};
