@@ -1,0 +1,32 @@
+#include "gui/classes/identifiers.h"
+
+#include <algorithm>
+
+namespace {
+
+char Upper(char c) {
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+bool SameText(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return Upper(x) == Upper(y); });
+}
+
+std::string UpperCase(std::string_view text) {
+    std::string result(text);
+    std::ranges::transform(result, result.begin(), Upper);
+    return result;
+}
+
+bool IsValidIdent(std::string_view name) {
+    return !name.empty() && IsLetter(name.front()) &&
+           std::ranges::all_of(name, [](char c) { return IsLetter(c) || IsDigit(c); });
+}
