@@ -61,8 +61,9 @@ public:
     TComponentState ComponentState() const { return FComponentState; }
     void SetDesigning(bool value);
 
-    // Asks to be told (Notification with opRemove) when component is destroyed. The
-    // registration is mutual and ends by itself when either of the two goes.
+    // Registers a removal notice between this component and component: whichever of the
+    // two is destroyed first tells the other (Notification with opRemove). A component that
+    // holds a pointer to one it does not own registers this way.
     void FreeNotification(TComponent* component);
     void RemoveFreeNotification(TComponent* component);
 

@@ -54,20 +54,20 @@ bool TLayoutLexer::IsKeyword(std::string_view keyword) const {
     return FToken.Kind == tkIdent && SameText(FToken.Text, keyword);
 }
 
-std::string TLayoutLexer::ReadBraced() {
+TLayoutLexer::TBraced TLayoutLexer::ReadBraced() {
     const size_t end = FText.find('}', FPos);
     if (end == std::string_view::npos)
         Error("Missing } after binary value");
-    const std::string_view content = FText.substr(FPos, end - FPos);
-    for (char c : content)
+    TBraced braced{std::string(FText.substr(FPos, end - FPos)), FToken.Line};
+    for (char c : braced.Text)
         FLine += c == '\n';
     FPos = end + 1;
     Next();
-    return std::string(content);
+    return braced;
 }
 
-void TLayoutLexer::Error(const std::string& message) const {
-    throw EParserError("Line " + std::to_string(FToken.Line) + ": " + message);
+void TLayoutLexer::ErrorAt(int line, const std::string& message) {
+    throw EParserError("Line " + std::to_string(line) + ": " + message);
 }
 
 void TLayoutLexer::SkipSpace() {

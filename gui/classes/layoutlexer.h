@@ -25,10 +25,16 @@ public:
     void Next();
     bool IsSymbol(char symbol) const { return FToken.Kind == tkSymbol && FToken.Text[0] == symbol; }
     bool IsKeyword(std::string_view keyword) const;
-    // With '{' the current token: the text up to the matching '}', after which the
-    // token that follows it is current.
-    std::string ReadBraced();
-    [[noreturn]] void Error(const std::string& message) const;
+    // With '{' the current token: the text up to the matching '}' and the line it starts
+    // on, after which the token that follows it is current.
+    struct TBraced {
+        std::string Text;
+        int Line;
+    };
+    TBraced ReadBraced();
+    // Raise EParserError "Line <n>: <message>" for the current token's line or another.
+    [[noreturn]] void Error(const std::string& message) const { ErrorAt(FToken.Line, message); }
+    [[noreturn]] static void ErrorAt(int line, const std::string& message);
 
 private:
     void SkipSpace();

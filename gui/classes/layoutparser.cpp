@@ -45,8 +45,8 @@ private:
     void ParseList();
     void ParseCollection();
     void ParseBinary();
-    std::vector<std::uint8_t> DecodeHex(std::string_view hex) const;
-    std::vector<std::uint8_t> ReadIncludedFile(std::string_view reference) const;
+    std::vector<std::uint8_t> DecodeHex(std::string_view hex, int line) const;
+    std::vector<std::uint8_t> ReadIncludedFile(std::string_view reference, int line) const;
 
     std::string ExpectIdent(const char* what);
     void ExpectSymbol(char symbol);
@@ -229,21 +229,23 @@ void TLayoutParser::ParseCollection() {
 }
 
 void TLayoutParser::ParseBinary() {
-    const std::string content = FLexer.ReadBraced();
-    const std::string_view body = Trimmed(content);
+    const TLayoutLexer::TBraced braced = FLexer.ReadBraced();
+    const std::string_view body = Trimmed(braced.Text);
     const bool isFile = body.size() > 4 && (body.substr(0, 4) == "file") &&
                         (body[4] == ' ' || body[4] == '\t' || body[4] == '\'');
-    FWriter.WriteBinary(isFile ? ReadIncludedFile(Trimmed(body.substr(4))) : DecodeHex(body));
+    FWriter.WriteBinary(isFile ? ReadIncludedFile(Trimmed(body.substr(4)), braced.Line)
+                               : DecodeHex(body, braced.Line));
 }
 
-std::vector<std::uint8_t> TLayoutParser::DecodeHex(std::string_view hex) const {
+std::vector<std::uint8_t> TLayoutParser::DecodeHex(std::string_view hex, int line) const {
     std::vector<std::uint8_t> bytes;
     int high = -1;
     for (char c : hex) {
         if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
             continue;
         if (!IsHexDigit(c))
-            FLexer.Error("Invalid binary value: " + std::string(1, c) + " is no hex digit");
+            TLayoutLexer::ErrorAt(line, "Invalid binary value: " + std::string(1, c) +
+                                            " is no hex digit");
         if (high < 0) {
             high = HexValue(c);
         } else {
@@ -252,27 +254,28 @@ std::vector<std::uint8_t> TLayoutParser::DecodeHex(std::string_view hex) const {
         }
     }
     if (high >= 0)
-        FLexer.Error("Invalid binary value: odd number of hex digits");
+        TLayoutLexer::ErrorAt(line, "Invalid binary value: odd number of hex digits");
     return bytes;
 }
 
-std::vector<std::uint8_t> TLayoutParser::ReadIncludedFile(std::string_view reference) const {
+std::vector<std::uint8_t> TLayoutParser::ReadIncludedFile(std::string_view reference,
+                                                          int line) const {
     if (reference.size() < 2 || reference.front() != '\'' || reference.back() != '\'')
-        FLexer.Error("Expected {file 'path'}");
+        TLayoutLexer::ErrorAt(line, "Expected {file 'path'}");
     std::string name;
     for (size_t i = 1; i + 1 < reference.size(); ++i) {
         if (reference[i] == '\'' && (i + 2 >= reference.size() || reference[++i] != '\''))
-            FLexer.Error("Expected {file 'path'}");
+            TLayoutLexer::ErrorAt(line, "Expected {file 'path'}");
         name += reference[i];
     }
     const std::filesystem::path path = (FOptions.BaseDirectory / name).lexically_normal();
     std::ifstream file(path, std::ios::binary);
     if (!std::filesystem::is_regular_file(path) || !file)
-        FLexer.Error("Cannot open file \"" + path.string() + "\"");
+        TLayoutLexer::ErrorAt(line, "Cannot open file \"" + path.string() + "\"");
     std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
                                     std::istreambuf_iterator<char>()};
     if (file.bad())
-        FLexer.Error("Cannot read file \"" + path.string() + "\"");
+        TLayoutLexer::ErrorAt(line, "Cannot read file \"" + path.string() + "\"");
     if (FOptions.IncludedFiles)
         FOptions.IncludedFiles->push_back(path);
     return bytes;

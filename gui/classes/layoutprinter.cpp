@@ -1,6 +1,7 @@
 #include "gui/classes/layouttext.h"
 #include "gui/classes/valuereader.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -32,10 +33,12 @@ std::string Quoted(std::string_view text) {
     return result;
 }
 
+// The shortest text that reads back as the same double, always with a point or exponent so
+// that it reads back as a float.
 std::string FloatText(double value) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    std::string result = text;
+    const std::to_chars_result end = std::to_chars(text, text + sizeof text, value);
+    std::string result(text, end.ptr);
     if (std::isfinite(value) && result.find_first_of(".e") == std::string::npos)
         result += ".0";
     return result;

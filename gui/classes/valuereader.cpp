@@ -43,9 +43,9 @@ TValueType TValueReader::ReadValue() {
 }
 
 TValueType TValueReader::NextValue() {
-    const TValueType type = ReadValue();
+    const std::uint8_t tag = ReadByte();
     FStream.Seek(-1, soCurrent);
-    return type;
+    return TValueType(tag);
 }
 
 std::int64_t TValueReader::ReadInteger() {

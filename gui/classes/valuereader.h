@@ -24,7 +24,8 @@ public:
     void SkipFilerFlags();
     // The next tag, consumed; EReadError for a byte that is no tag.
     TValueType ReadValue();
-    // The next tag, left in the stream.
+    // The next byte as a tag, left in the stream (and not checked: it may also be the
+    // filer flags that open an object).
     TValueType NextValue();
     // Consumes the next tag; EReadError "Invalid property value" unless it is expected.
     void CheckValue(TValueType expected);
