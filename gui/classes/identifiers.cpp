@@ -7,12 +7,6 @@ namespace {
 char Upper(char c) {
     return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
 }
-bool IsLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 } // namespace
 
@@ -27,6 +21,21 @@ std::string UpperCase(std::string_view text) {
 }
 
 bool IsValidIdent(std::string_view name) {
-    return !name.empty() && IsLetter(name.front()) &&
-           std::ranges::all_of(name, [](char c) { return IsLetter(c) || IsDigit(c); });
+    return !name.empty() && IsIdentStart(name.front()) &&
+           std::ranges::all_of(name, [](char c) { return IsIdentStart(c) || IsDigit(c); });
+}
+
+bool IsIdentStart(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int HexDigitValue(char c) {
+    if (IsDigit(c))
+        return c - '0';
+    const char lower = char(c | 0x20);
+    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
 }

@@ -11,3 +11,9 @@ bool SameText(std::string_view a, std::string_view b);
 std::string UpperCase(std::string_view text);
 // True for a letter or underscore followed by letters, digits and underscores.
 bool IsValidIdent(std::string_view name);
+
+// The ASCII character classes of names and numbers.
+bool IsIdentStart(char c);
+bool IsDigit(char c);
+// 0..15 for a hexadecimal digit, -1 for any other character.
+int HexDigitValue(char c);

@@ -12,14 +12,8 @@ constexpr std::string_view Symbols = "=:[](),<>{}+-";
 constexpr std::string_view Spaces = " \t\r\n";
 constexpr std::uint64_t MaxCodePoint = 0x10FFFF;
 
-bool IsLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 bool IsHexDigit(char c) {
-    return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    return HexDigitValue(c) >= 0;
 }
 
 } // namespace
@@ -35,7 +29,7 @@ void TLayoutLexer::Next() {
     if (FPos >= FText.size())
         return;
     const char c = FText[FPos];
-    if (IsLetter(c)) {
+    if (IsIdentStart(c)) {
         ReadIdent();
     } else if (IsDigit(c) || c == '$') {
         ReadNumber();
@@ -80,7 +74,7 @@ void TLayoutLexer::SkipSpace() {
 void TLayoutLexer::ReadIdent() {
     const size_t start = FPos;
     while (FPos < FText.size() &&
-           (IsLetter(FText[FPos]) || IsDigit(FText[FPos]) || FText[FPos] == '.'))
+           (IsIdentStart(FText[FPos]) || IsDigit(FText[FPos]) || FText[FPos] == '.'))
         ++FPos;
     FToken.Kind = tkIdent;
     FToken.Text = std::string(FText.substr(start, FPos - start));
@@ -110,7 +104,8 @@ void TLayoutLexer::ReadNumber() {
         }
     }
     const std::string_view number = FText.substr(start, FPos - start);
-    if (number.empty() || (FPos < FText.size() && (IsLetter(FText[FPos]) || IsDigit(FText[FPos]))))
+    if (number.empty() ||
+        (FPos < FText.size() && (IsIdentStart(FText[FPos]) || IsDigit(FText[FPos]))))
         Error("Invalid number");
     const char* first = number.data();
     const char* last = first + number.size();
@@ -157,8 +152,7 @@ void TLayoutLexer::ReadCharCode() {
     std::uint64_t code = 0;
     while (FPos < FText.size() && digit(FText[FPos])) {
         const char c = FText[FPos++];
-        const int value = IsDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10;
-        code = code * (hex ? 16 : 10) + std::uint64_t(value);
+        code = code * (hex ? 16 : 10) + std::uint64_t(HexDigitValue(c));
         if (code > MaxCodePoint)
             Error("Invalid character code");
     }

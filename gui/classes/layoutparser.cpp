@@ -1,4 +1,5 @@
 #include "gui/classes/exceptions.h"
+#include "gui/classes/identifiers.h"
 #include "gui/classes/layoutlexer.h"
 #include "gui/classes/layouttext.h"
 #include "gui/classes/valuewriter.h"
@@ -9,14 +10,6 @@
 #include <utility>
 
 namespace {
-
-bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-int HexValue(char c) {
-    return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
-}
 
 std::string_view Trimmed(std::string_view text) {
     constexpr std::string_view spaces = " \t\r\n";
@@ -243,13 +236,14 @@ std::vector<std::uint8_t> TLayoutParser::DecodeHex(std::string_view hex, int lin
     for (char c : hex) {
         if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
             continue;
-        if (!IsHexDigit(c))
+        const int value = HexDigitValue(c);
+        if (value < 0)
             TLayoutLexer::ErrorAt(line, "Invalid binary value: " + std::string(1, c) +
                                             " is no hex digit");
         if (high < 0) {
-            high = HexValue(c);
+            high = value;
         } else {
-            bytes.push_back(std::uint8_t(high << 4 | HexValue(c)));
+            bytes.push_back(std::uint8_t(high << 4 | value));
             high = -1;
         }
     }

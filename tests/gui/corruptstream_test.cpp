@@ -1,6 +1,5 @@
 #include "gui/classes/exceptions.h"
 #include "gui/classes/layouttext.h"
-#include "gui/classes/reader.h"
 #include "tests/gui/streambytes.h"
 #include "tests/gui/streamfixture.h"
 
@@ -10,14 +9,6 @@
 #include <vector>
 
 namespace {
-
-// Reads bytes from a copy of exactly their size, so that any read past the end is one past
-// a heap block (which the address sanitizer reports).
-void Read(const std::vector<std::uint8_t>& bytes, TComponent& root) {
-    const std::vector<std::uint8_t> exact(bytes);
-    TReadOnlyMemoryStream stream(exact.data(), std::int64_t(exact.size()));
-    TReader(stream).ReadRootComponent(root);
-}
 
 std::vector<std::uint8_t> ValidStream() {
     return ObjectTextToBinary(R"(object Form1: TTestForm
@@ -48,7 +39,7 @@ end
 void ExpectReadError(const std::vector<std::uint8_t>& bytes, const std::string& message = {}) {
     TTestForm form(nullptr);
     try {
-        Read(bytes, form);
+        ReadStream(bytes, form);
         ADD_FAILURE() << "no error raised";
     } catch (const EReadError& error) {
         if (!message.empty()) {
@@ -66,7 +57,7 @@ protected:
 TEST_F(CorruptStream, EveryTruncationFails) {
     const std::vector<std::uint8_t> bytes = ValidStream();
     TTestForm whole(nullptr);
-    ASSERT_NO_THROW(Read(bytes, whole));
+    ASSERT_NO_THROW(ReadStream(bytes, whole));
     for (size_t size = 0; size < bytes.size(); ++size) {
         SCOPED_TRACE(size);
         ExpectReadError(
@@ -130,7 +121,7 @@ TEST_F(CorruptStream, FilerFlagsAreAcceptedAndIgnored) {
     s.Raw({0xF2}).Int8(3).Object("TTestControl", "Button1").End().End();
     s.End();
     TTestForm form(nullptr);
-    Read(s.Bytes, form);
+    ReadStream(s.Bytes, form);
     EXPECT_NE(form.FindComponent("Button1"), nullptr);
 }
 
@@ -145,7 +136,7 @@ TEST_F(CorruptStream, DamagedBytesFailWithTypedErrorsOnly) {
             damaged[position(random)] = std::uint8_t(value(random));
         TTestForm form(nullptr);
         try {
-            Read(damaged, form);
+            ReadStream(damaged, form);
         } catch (const Exception&) {
             EXPECT_EQ(form.ComponentCount(), 0);
         }

@@ -1,20 +1,13 @@
 #include "gui/classes/exceptions.h"
-#include "gui/classes/reader.h"
 #include "tests/gui/streambytes.h"
 #include "tests/gui/streamfixture.h"
 
 #include <functional>
 #include <gtest/gtest.h>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
-
-void Read(const std::vector<std::uint8_t>& bytes, TComponent& root) {
-    TReadOnlyMemoryStream stream(bytes.data(), std::int64_t(bytes.size()));
-    TReader(stream).ReadRootComponent(root);
-}
 
 // A form holding a panel with a button, and a non-visual image store after them that the
 // button refers to before it is read.
@@ -51,14 +44,6 @@ std::vector<std::uint8_t> FormStream() {
     return s.Bytes;
 }
 
-template <class T>
-T& Find(TComponent& root, const char* name) {
-    TComponent* component = root.FindComponent(name);
-    if (!component)
-        throw std::runtime_error(std::string("no component ") + name);
-    return dynamic_cast<T&>(*component);
-}
-
 class Reader : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -69,7 +54,7 @@ protected:
 
 TEST_F(Reader, BuildsTheTreeWithOwnersParentsAndNestedProperties) {
     TTestForm form(nullptr);
-    Read(FormStream(), form);
+    ReadStream(FormStream(), form);
 
     EXPECT_EQ(form.Name(), "Form1");
     EXPECT_EQ(form.Caption, "Main");
@@ -101,7 +86,7 @@ TEST_F(Reader, BuildsTheTreeWithOwnersParentsAndNestedProperties) {
 
 TEST_F(Reader, ReadsCollectionItemsWithAndWithoutAnOrderValueInOneChange) {
     TTestForm form(nullptr);
-    Read(FormStream(), form);
+    ReadStream(FormStream(), form);
     const TTestItems& items = *Find<TTestImages>(form, "Images1").Items();
     ASSERT_EQ(items.Count(), 2);
     EXPECT_EQ(items.Item(0)->Name, "first");
@@ -116,7 +101,7 @@ TEST_F(Reader, ReadsCollectionItemsWithAndWithoutAnOrderValueInOneChange) {
 
 TEST_F(Reader, ResolvesReferencesBeforeLoadedRunsInCreationOrder) {
     TTestForm form(nullptr);
-    Read(FormStream(), form);
+    ReadStream(FormStream(), form);
     auto& button = Find<TTestControl>(form, "Button1");
     auto& images = Find<TTestImages>(form, "Images1");
     EXPECT_EQ(button.Images(), &images);
@@ -131,7 +116,7 @@ TEST_F(Reader, ResolvesReferencesBeforeLoadedRunsInCreationOrder) {
 
 TEST_F(Reader, BindsEventsToTheRootsPublishedMethods) {
     TTestForm form(nullptr);
-    Read(FormStream(), form);
+    ReadStream(FormStream(), form);
     auto& button = Find<TTestControl>(form, "Button1");
     ASSERT_TRUE(button.OnClick);
     EXPECT_EQ(button.OnClick.MethodName(), "ButtonClick");
@@ -197,7 +182,7 @@ TEST_F(Reader, InvalidPropertiesNameObjectAndPropertyAndUndoTheRead) {
         SCOPED_TRACE(bad.Case);
         TTestForm form(nullptr);
         try {
-            Read(ButtonStream(bad.Props), form);
+            ReadStream(ButtonStream(bad.Props), form);
             ADD_FAILURE() << "no error raised";
         } catch (const EReadError& error) {
             EXPECT_EQ(error.Message(), bad.Message);
@@ -210,10 +195,24 @@ TEST_F(Reader, InvalidPropertiesNameObjectAndPropertyAndUndoTheRead) {
 
 TEST_F(Reader, NilClearsReferencesAndHandlers) {
     TTestForm form(nullptr);
-    Read(ButtonStream([](TStreamBytes& s) { s.Str("Images").Nil().Str("OnClick").Nil(); }), form);
+    ReadStream(ButtonStream([](TStreamBytes& s) { s.Str("Images").Nil().Str("OnClick").Nil(); }),
+               form);
     auto& button = Find<TTestControl>(form, "Button1");
     EXPECT_EQ(button.Images(), nullptr);
     EXPECT_FALSE(button.OnClick);
+}
+
+TEST_F(Reader, EveryStringEncodingReadsAsUtf8) {
+    const auto caption = [](std::initializer_list<int> value) {
+        TTestForm form(nullptr);
+        ReadStream(ButtonStream([&](TStreamBytes& s) { s.Str("Caption").Raw(value); }), form);
+        return Find<TTestControl>(form, "Button1").Caption;
+    };
+    EXPECT_EQ(caption({0x06, 4, 'c', 'a', 'f', 0xE9}), "caf\u00E9");
+    EXPECT_EQ(caption({0x0C, 2, 0, 0, 0, 0xA9, '!'}), "\u00A9!");
+    EXPECT_EQ(caption({0x14, 3, 0, 0, 0, 0xE2, 0x82, 0xAC}), "\u20AC");
+    EXPECT_EQ(caption({0x12, 4, 0, 0, 0, 'A', 0, 0x3D, 0xD8, 0x00, 0xDE, 0x00, 0xDC}),
+              "A\U0001F600\uFFFD");
 }
 
 TEST_F(Reader, ErrorsInsideCollectionItemsNameTheItem) {
@@ -225,7 +224,7 @@ TEST_F(Reader, ErrorsInsideCollectionItemsNameTheItem) {
     s.End().End().End();
     TTestForm form(nullptr);
     try {
-        Read(s.Bytes, form);
+        ReadStream(s.Bytes, form);
         FAIL() << "no error raised";
     } catch (const EReadError& error) {
         EXPECT_EQ(error.Message(),
@@ -245,15 +244,15 @@ TEST_F(Reader, ClassesMustBeKnownCreatableAndMatchTheRoot) {
     };
     TTestForm form(nullptr);
     try {
-        Read(child("TNope", "X"), form);
+        ReadStream(child("TNope", "X"), form);
         FAIL() << "no error raised";
     } catch (const EClassNotFound& error) {
         EXPECT_EQ(error.Message(), "Class TNope not found");
     }
     EXPECT_EQ(form.ComponentCount(), 0);
-    EXPECT_THROW(Read(child("TTestFont", "X"), form), EReadError);
+    EXPECT_THROW(ReadStream(child("TTestFont", "X"), form), EReadError);
     try {
-        Read(child("TTestControl", "button1"), form);
+        ReadStream(child("TTestControl", "button1"), form);
         FAIL() << "no error raised";
     } catch (const EComponentError& error) {
         EXPECT_EQ(error.Message(), "A component named button1 already exists");
@@ -261,7 +260,7 @@ TEST_F(Reader, ClassesMustBeKnownCreatableAndMatchTheRoot) {
     EXPECT_EQ(form.ComponentCount(), 0);
     TTestPanel panel(nullptr);
     try {
-        Read(child("TTestControl", "X"), panel);
+        ReadStream(child("TTestControl", "X"), panel);
         FAIL() << "no error raised";
     } catch (const EReadError& error) {
         EXPECT_EQ(error.Message(),
@@ -272,9 +271,9 @@ TEST_F(Reader, ClassesMustBeKnownCreatableAndMatchTheRoot) {
 TEST_F(Reader, TheRootTakesTheStreamsNameUnlessASiblingHasIt) {
     TComponent application(nullptr);
     auto* first = new TTestForm(&application);
-    Read(ButtonStream([](TStreamBytes&) {}), *first);
+    ReadStream(ButtonStream([](TStreamBytes&) {}), *first);
     auto* second = new TTestForm(&application);
-    Read(ButtonStream([](TStreamBytes&) {}), *second);
+    ReadStream(ButtonStream([](TStreamBytes&) {}), *second);
     EXPECT_EQ(first->Name(), "Form1");
     EXPECT_EQ(second->Name(), "Form1_1");
     EXPECT_NE(second->FindComponent("Button1"), nullptr);

@@ -1,6 +1,8 @@
 #include "tests/gui/streamfixture.h"
 
 #include "gui/classes/filer.h"
+#include "gui/classes/reader.h"
+#include "gui/classes/writer.h"
 
 #include <algorithm>
 
@@ -87,6 +89,19 @@ void TTestImages::DefineProperties(TFiler& filer) {
     filer.DefineBinaryProperty(
         "Bitmap", [this](TStream& stream) { BitmapSizeRead = int(stream.Size()); }, [](TStream&) {},
         true);
+}
+
+void ReadStream(const std::vector<std::uint8_t>& bytes, TComponent& root) {
+    const auto exact = std::make_unique_for_overwrite<std::uint8_t[]>(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), exact.get());
+    TReadOnlyMemoryStream stream(exact.get(), std::int64_t(bytes.size()));
+    TReader(stream).ReadRootComponent(root);
+}
+
+std::vector<std::uint8_t> WriteStream(TComponent& root) {
+    TMemoryStream stream;
+    TWriter(stream).WriteRootComponent(root);
+    return stream.Bytes();
 }
 
 std::vector<std::string>& LoadedLog() {

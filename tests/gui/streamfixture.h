@@ -10,7 +10,9 @@
 #include "gui/classes/strings.h"
 #include "gui/graphics/geometry.h"
 
+#include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -161,6 +163,20 @@ private:
     std::unique_ptr<TTestItems> FItems = std::make_unique<TTestItems>(this);
     std::unique_ptr<TStringList> FLines = std::make_unique<TStringList>();
 };
+
+// Reads bytes into root from a heap block of exactly their size, so that a read past the
+// end is one the address sanitizer reports.
+void ReadStream(const std::vector<std::uint8_t>& bytes, TComponent& root);
+std::vector<std::uint8_t> WriteStream(TComponent& root);
+
+// The component of that name owned by root, which must exist and be a T.
+template <class T>
+T& Find(TComponent& root, const char* name) {
+    TComponent* component = root.FindComponent(name);
+    if (!component)
+        throw std::runtime_error(std::string("no component ") + name);
+    return dynamic_cast<T&>(*component);
+}
 
 // Registers the classes above (again is harmless).
 void RegisterTestClasses();

@@ -1,26 +1,12 @@
 #include "gui/classes/exceptions.h"
 #include "gui/classes/layouttext.h"
-#include "gui/classes/reader.h"
-#include "gui/classes/writer.h"
 #include "tests/gui/streamfixture.h"
 
 #include <gtest/gtest.h>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::vector<std::uint8_t> Write(TComponent& root) {
-    TMemoryStream stream;
-    TWriter(stream).WriteRootComponent(root);
-    return stream.Bytes();
-}
-
-void Read(const std::vector<std::uint8_t>& bytes, TComponent& root) {
-    TReadOnlyMemoryStream stream(bytes.data(), std::int64_t(bytes.size()));
-    TReader(stream).ReadRootComponent(root);
-}
 
 // Builds in code what a layout would hold: a panel with a button, and an image store whose
 // items refer back to the button.
@@ -56,14 +42,6 @@ void BuildForm(TTestForm& form) {
     item->Link = button;
 }
 
-template <class T>
-T& Find(TComponent& root, const char* name) {
-    TComponent* component = root.FindComponent(name);
-    if (!component)
-        throw std::runtime_error(std::string("no component ") + name);
-    return dynamic_cast<T&>(*component);
-}
-
 class Writer : public ::testing::Test {
 protected:
     void SetUp() override { RegisterTestClasses(); }
@@ -72,10 +50,10 @@ protected:
 TEST_F(Writer, ReadingWhatWasWrittenRebuildsTheTreeAndTheSameBytes) {
     TTestForm original(nullptr);
     BuildForm(original);
-    const std::vector<std::uint8_t> bytes = Write(original);
+    const std::vector<std::uint8_t> bytes = WriteStream(original);
 
     TTestForm copy(nullptr);
-    Read(bytes, copy);
+    ReadStream(bytes, copy);
     auto& panel = Find<TTestPanel>(copy, "Panel1");
     auto& button = Find<TTestControl>(copy, "Button1");
     auto& images = Find<TTestImages>(copy, "Images1");
@@ -100,7 +78,7 @@ TEST_F(Writer, ReadingWhatWasWrittenRebuildsTheTreeAndTheSameBytes) {
               (std::vector<std::uint8_t>{0x89, 'P', 'N', 'G', 0, 255}));
     EXPECT_EQ(images.Items()->Item(0)->Link, &button);
 
-    EXPECT_EQ(Write(copy), bytes);
+    EXPECT_EQ(WriteStream(copy), bytes);
 }
 
 TEST_F(Writer, WritesOnlyWhatDiffersFromTheDefaultsInDeclarationOrder) {
@@ -141,14 +119,14 @@ TEST_F(Writer, WritesOnlyWhatDiffersFromTheDefaultsInDeclarationOrder) {
   end
 end
 )";
-    EXPECT_EQ(ObjectBinaryToText(Write(form)), expected);
+    EXPECT_EQ(ObjectBinaryToText(WriteStream(form)), expected);
 
     TTestForm plain(nullptr);
     plain.SetName("Form1");
     auto* button = new TTestControl(&plain);
     button->SetName("Button1");
     button->Text = "Button1";
-    EXPECT_EQ(ObjectBinaryToText(Write(plain)),
+    EXPECT_EQ(ObjectBinaryToText(WriteStream(plain)),
               "object Form1: TTestForm\n  object Button1: TTestControl\n  end\nend\n");
 }
 
@@ -160,11 +138,11 @@ TEST_F(Writer, RefusesReferencesTheReaderCouldNotResolve) {
     auto* button = new TTestControl(&form);
     button->SetName("Button1");
     button->SetImages(&foreign);
-    EXPECT_THROW(Write(form), EWriteError);
+    EXPECT_THROW(WriteStream(form), EWriteError);
     button->SetImages(nullptr);
     auto* unnamed = new TTestImages(&form);
     button->SetImages(unnamed);
-    EXPECT_THROW(Write(form), EWriteError);
+    EXPECT_THROW(WriteStream(form), EWriteError);
     EXPECT_FALSE(button->ComponentState().Contains(csWriting));
 }
 
