@@ -16,10 +16,10 @@ private:
 };
 
 // Declares an exception class that only names a kind of error.
-#define DECLARE_EXCEPTION(Name, Base)                                                            \
-    class Name : public Base {                                                                   \
-    public:                                                                                      \
-        using Base::Base;                                                                        \
+#define DECLARE_EXCEPTION(Name, Base)                                                              \
+    class Name : public Base {                                                                     \
+    public:                                                                                        \
+        using Base::Base;                                                                          \
     }
 
 DECLARE_EXCEPTION(EConvertError, Exception);
@@ -28,6 +28,7 @@ DECLARE_EXCEPTION(EInvalidOperation, Exception);
 DECLARE_EXCEPTION(EOutOfResources, Exception);
 DECLARE_EXCEPTION(EInvalidGraphic, Exception);
 DECLARE_EXCEPTION(EListError, Exception);
+DECLARE_EXCEPTION(EStringListError, EListError);
 DECLARE_EXCEPTION(EComponentError, Exception);
 DECLARE_EXCEPTION(EStreamError, Exception);
 DECLARE_EXCEPTION(EReadError, EStreamError);
@@ -35,6 +36,14 @@ DECLARE_EXCEPTION(EWriteError, EStreamError);
 DECLARE_EXCEPTION(EFOpenError, EStreamError);
 DECLARE_EXCEPTION(EFCreateError, EStreamError);
 DECLARE_EXCEPTION(EClassNotFound, EReadError);
+DECLARE_EXCEPTION(EParserError, Exception);
+DECLARE_EXCEPTION(EResNotFound, Exception);
 
 // The class name of an exception object, as reports show it.
 std::string ExceptionClassName(const std::exception& error);
+
+// Raises E "List index out of bounds (<index>)", the error of every indexed list.
+template <class E = EListError>
+[[noreturn]] void RaiseListIndexError(long long index) {
+    throw E("List index out of bounds (" + std::to_string(index) + ")");
+}

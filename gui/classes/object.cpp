@@ -2,11 +2,9 @@
 
 #include "gui/classes/exceptions.h"
 
-#include <cxxabi.h>
-
 #include <cstdlib>
+#include <cxxabi.h>
 #include <memory>
-#include <typeinfo>
 
 namespace {
 
@@ -21,10 +19,16 @@ std::string Demangled(const char* mangled) {
 
 } // namespace
 
-std::string TObject::ClassName() const { return Demangled(typeid(*this).name()); }
+std::string TObject::ClassName() const {
+    return TypeName(typeid(*this));
+}
+
+std::string TypeName(const std::type_info& type) {
+    return Demangled(type.name());
+}
 
 std::string ExceptionClassName(const std::exception& error) {
-    return Demangled(typeid(error).name());
+    return TypeName(typeid(error));
 }
 
 std::string ClassNameOf(const TObject* object) {

@@ -3,6 +3,7 @@
 // such as "Cannot assign a TFont to a TBitmap" show.
 
 #include <string>
+#include <typeinfo>
 
 class TObject {
 public:
@@ -14,6 +15,9 @@ public:
     // The class's own name, without namespaces.
     std::string ClassName() const;
 };
+
+// The name of a class as ClassName reports it.
+std::string TypeName(const std::type_info& type);
 
 // The name of an object's class, or "nil" for no object.
 std::string ClassNameOf(const TObject* object);

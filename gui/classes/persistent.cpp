@@ -17,6 +17,12 @@ void TPersistent::Assign(const TPersistent* source) {
         AssignError(source);
 }
 
-void TPersistent::AssignTo(TPersistent* dest) const { RaiseAssignError(this, dest); }
+void TPersistent::AssignTo(TPersistent* dest) const {
+    RaiseAssignError(this, dest);
+}
 
-void TPersistent::AssignError(const TPersistent* source) const { RaiseAssignError(source, this); }
+void TPersistent::AssignError(const TPersistent* source) const {
+    RaiseAssignError(source, this);
+}
+
+void TPersistent::DefineProperties(TFiler&) {}
