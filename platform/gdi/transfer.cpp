@@ -81,10 +81,19 @@ int Mod8(int v) {
     return v & 7;
 }
 
+constexpr std::uint8_t kPatternCopy = 0xF0;
+
+// Writes the first period of the pattern row, then doubles the written part.
 void FillPattern(const TPattern& pattern, int y, int x, int n, TPixel* out) {
     const TPixel* row = &pattern.Pixels[std::size_t(Mod8(y - pattern.Origin.y)) * 8];
-    for (int i = 0; i < n; ++i)
+    const int period = std::min(n, 8);
+    for (int i = 0; i < period; ++i)
         out[i] = row[Mod8(x + i - pattern.Origin.x)];
+    for (int done = period; done < n;) {
+        const int chunk = std::min(done, n - done);
+        std::memcpy(out + done, out, std::size_t(chunk) * sizeof(TPixel));
+        done += chunk;
+    }
 }
 
 // Copies the rows of `source` that a same-surface transfer reads, so the transfer reads the
@@ -120,10 +129,16 @@ public:
         TPixel* d = FScratch.Dst.data();
         if (FDst.BitsPerPixel == 32)
             d = reinterpret_cast<TPixel*>(dstRow) + x0;
-        else
+        if (FDst.BitsPerPixel == 32 && FT.Code == kPatternCopy && !FT.Mask) {
+            FillPattern(*FT.Pattern, y, x0, n, d);
+            return;
+        }
+        if (FDst.BitsPerPixel != 32)
             FDst.Read(dstRow, x0, n, d);
         const TPixel* s = nullptr;
-        if (src) {
+        if (src && src->BitsPerPixel == 32 && FX.Identity && !FDst.Monochrome) {
+            s = reinterpret_cast<const TPixel*>(src->Row(srcY)) + (x0 + FX.Offset);
+        } else if (src) {
             ReadSource(*src, src->Row(srcY), x0, n, FScratch.Src.data());
             Convert(*src, FScratch.Src.data(), n);
             s = FScratch.Src.data();
