@@ -23,10 +23,11 @@ struct TAxis {
     int At(int d) const { return Identity ? d + Offset : Source[std::size_t(d - Lo)]; }
 };
 
-// The device pixels [lo, hi) that an extent from origin covers.
+// The device pixels [lo, hi) that an extent from origin covers, kept within int.
 std::pair<int, int> Span(int origin, int extent) {
-    return extent >= 0 ? std::pair{origin, origin + extent}
-                       : std::pair{origin + extent + 1, origin + 1};
+    const long long o = origin;
+    return extent >= 0 ? std::pair{SaturateToInt(o), SaturateToInt(o + extent)}
+                       : std::pair{SaturateToInt(o + extent + 1), SaturateToInt(o + 1)};
 }
 
 TAxis MapAxis(int dOrigin, int dExtent, int limit, const int* sOrigin, int sExtent, int sLimit) {
@@ -41,11 +42,13 @@ TAxis MapAxis(int dOrigin, int dExtent, int limit, const int* sOrigin, int sExte
     const long long dn = dExtent < 0 ? -(long long)dExtent : dExtent;
     const long long sn = sExtent < 0 ? -(long long)sExtent : sExtent;
     if (dn == sn && (dExtent < 0) == (sExtent < 0)) {
+        // Trim to where the source exists; an offset that reaches no source pixel leaves the
+        // axis empty before it could overflow.
+        const long long offset = (long long)*sOrigin - dOrigin;
         axis.Identity = true;
-        axis.Offset = *sOrigin - dOrigin;
-        // Trim to where the source exists.
-        axis.Lo = std::max(axis.Lo, -axis.Offset);
-        axis.Hi = std::max(axis.Lo, std::min(axis.Hi, sLimit - axis.Offset));
+        axis.Lo = int(std::max<long long>(axis.Lo, -offset));
+        axis.Hi = int(std::max<long long>(axis.Lo, std::min<long long>(axis.Hi, sLimit - offset)));
+        axis.Offset = axis.Lo < axis.Hi ? int(offset) : 0;
         return axis;
     }
     axis.Source.resize(std::size_t(axis.Hi - axis.Lo));
@@ -378,13 +381,18 @@ bool Transfer(DeviceContext& dc, const TTransfer& t) {
     return true;
 }
 
-void PaintRect(DeviceContext& dc, const RECT& rect, std::uint8_t code, const TPattern& pattern) {
+void PaintRect(DeviceContext& dc, const RECT& rect, std::uint8_t code, const TPattern& pattern,
+               const std::optional<RECT>& limit) {
+    // Cut to where drawing can happen first, so the extents cannot overflow.
+    const RECT r = IntersectRects(rect, dc.Clip().BoundingBox());
+    if (r.IsEmpty())
+        return;
     TTransfer t;
-    t.Target = {rect.left, rect.top, rect.Width(), rect.Height()};
+    t.Target = {r.left, r.top, r.Width(), r.Height()};
     t.Pattern = &pattern;
     t.Code = code;
-    if (!rect.IsEmpty())
-        Transfer(dc, t);
+    t.Limit = limit;
+    Transfer(dc, t);
 }
 
 } // namespace gdi::detail
