@@ -12,32 +12,8 @@ using namespace testing_graphics;
 
 namespace {
 
-// A graphic whose file is a line of text: its width is the text's length.
-class TTextGraphic : public TGraphic {
-public:
-    void Draw(TCanvas&, const TRect&) override {}
-    int Width() const override { return int(FText.size()); }
-    int Height() const override { return 1; }
-    void SetWidth(int) override {}
-    void SetHeight(int) override {}
-    bool Empty() const override { return FText.empty(); }
-    void LoadFromStream(TStream& stream) override {
-        FText.resize(size_t(stream.Size()));
-        stream.ReadBuffer(FText.data(), std::int64_t(FText.size()));
-    }
-    void SaveToStream(TStream& stream) override {
-        stream.WriteBuffer(FText.data(), std::int64_t(FText.size()));
-    }
-    void Assign(const TPersistent* source) override {
-        if (const auto* text = dynamic_cast<const TTextGraphic*>(source))
-            FText = text->FText;
-        else
-            TGraphic::Assign(source);
-    }
-
-private:
-    std::string FText;
-};
+// A second class for the registry to tell apart from TBitmap.
+class TOtherBitmap : public TBitmap {};
 
 class Picture : public testing::Test {
 protected:
@@ -45,19 +21,19 @@ protected:
         FFolder =
             std::filesystem::temp_directory_path() / ("picture_test_" + std::to_string(::getpid()));
         std::filesystem::create_directories(FFolder);
-        TPicture::RegisterFileFormat(".TXT", "Text lines", GraphicClassOf<TTextGraphic>());
+        TPicture::RegisterFileFormat(".DIB", "Other bitmaps", GraphicClassOf<TOtherBitmap>());
     }
     void TearDown() override {
-        TPicture::UnregisterGraphicClass(typeid(TTextGraphic));
+        TPicture::UnregisterGraphicClass(typeid(TOtherBitmap));
         std::filesystem::remove_all(FFolder);
     }
 
-    std::string Write(const std::string& name, const std::string& content) {
+    std::string Write(const std::string& name, const std::string& content) const {
         const std::filesystem::path path = FFolder / name;
         std::ofstream(path, std::ios::binary) << content;
         return path.string();
     }
-    std::string WriteBitmap(const std::string& name, TColor colour) {
+    std::string WriteBitmap(const std::string& name, TColor colour) const {
         auto bitmap = MakeBitmap(3, 2, pf24bit, colour);
         const std::string path = (FFolder / name).string();
         bitmap->SaveToFile(path);
@@ -75,12 +51,11 @@ TEST_F(Picture, LoadsEachFileWithTheClassRegisteredForItsExtension) {
     EXPECT_EQ(picture.Width(), 3);
     EXPECT_EQ(bitmap->Canvas().Pixels(2, 1), clTeal);
 
-    picture.LoadFromFile(Write("note.txt", "hello"));
-    ASSERT_NE(dynamic_cast<TTextGraphic*>(picture.Graphic()), nullptr);
-    EXPECT_EQ(picture.Width(), 5);
+    picture.LoadFromFile(WriteBitmap("other.dib", clTeal));
+    EXPECT_NE(dynamic_cast<TOtherBitmap*>(picture.Graphic()), nullptr);
 
-    TPicture::UnregisterGraphicClass(typeid(TTextGraphic));
-    EXPECT_THROW(picture.LoadFromFile(Write("again.txt", "x")), EInvalidGraphic);
+    TPicture::UnregisterGraphicClass(typeid(TOtherBitmap));
+    EXPECT_THROW(picture.LoadFromFile(WriteBitmap("again.dib", clTeal)), EInvalidGraphic);
 }
 
 TEST_F(Picture, UnknownExtensionsAreNamedInTheError) {
@@ -136,11 +111,11 @@ TEST_F(Picture, AssignCopiesTheGraphicOfAPictureOrAGraphic) {
     bitmap.Assign(&source);
     EXPECT_EQ(bitmap.Canvas().Pixels(1, 1), clMaroon);
 
-    TTextGraphic text;
-    copy.Assign(&text);
-    EXPECT_NE(dynamic_cast<TTextGraphic*>(copy.Graphic()), nullptr);
-    TPicture::UnregisterGraphicClass(typeid(TTextGraphic));
-    EXPECT_THROW(copy.Assign(&text), EConvertError) << "no class to make a copy with";
+    TOtherBitmap other;
+    copy.Assign(&other);
+    EXPECT_NE(dynamic_cast<TOtherBitmap*>(copy.Graphic()), nullptr);
+    TPicture::UnregisterGraphicClass(typeid(TOtherBitmap));
+    EXPECT_THROW(copy.Assign(&other), EConvertError) << "no class to make a copy with";
 }
 
 } // namespace
