@@ -69,7 +69,7 @@ namespace win::detail {
 // inside it.
 void DrawChildFrame(HWND handle) {
     const TWindow* window = Find(handle);
-    if (!window || !window->IsChild() || window->Insets == RECT{})
+    if (!window || !window->HasChildFrame())
         return;
     RECT rect{0, 0, window->Rect.Width(), window->Rect.Height()};
     const bool border = (window->Style & WS_BORDER) != 0;

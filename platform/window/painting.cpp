@@ -48,7 +48,7 @@ void MarkTree(TWindow& window, const gdi::TRegion* area) {
         window.Update.Union(part);
         window.Erase = true;
     }
-    if (window.IsChild() && window.Insets != RECT{}) {
+    if (window.HasChildFrame()) {
         gdi::TRegion frame(WindowOnSurface(window));
         frame.Subtract(client);
         if (area)

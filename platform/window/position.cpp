@@ -117,7 +117,6 @@ bool Reposition(TWindow& window, HWND insertAfter, RECT rect, UINT flags, bool f
             gdi::TRegion area = oldArea;
             area.Union(VisibleWindowArea(window));
             InvalidateSurfaceArea(TopLevelOf(window), area);
-            window.FrameDirty = true;
         }
     } else {
         if (sized)

@@ -51,6 +51,8 @@ struct TWindow {
     std::unique_ptr<TSurface> Surface; // top-level only
 
     bool IsChild() const { return (Style & WS_CHILD) != 0; }
+    // A child frame the window system draws (top-level frames belong to the backend).
+    bool HasChildFrame() const { return IsChild() && Insets != RECT{}; }
 };
 
 struct TTimer {

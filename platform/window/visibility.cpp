@@ -25,7 +25,6 @@ bool Reveal(HWND handle) {
         return true;
     window->Style |= WS_VISIBLE;
     if (window->IsChild()) {
-        window->FrameDirty = true;
         InvalidateSurfaceArea(TopLevelOf(*window), VisibleWindowArea(*window));
     } else {
         InvalidateTree(*window);
