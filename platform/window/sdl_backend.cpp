@@ -51,6 +51,8 @@ public:
     TSdlBackend() {
         // A click that activates a window also reaches it, as on the platform.
         SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+        // Termination signals end the process as usual instead of becoming SDL events.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
             throw EBackendUnavailable(std::string("Cannot open a display: ") + SDL_GetError());

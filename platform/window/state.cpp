@@ -3,7 +3,9 @@
 namespace win::detail {
 
 TState& State() {
-    static TState state;
+    // Never destroyed: at process exit the backend may already be unusable (a lost display
+    // ends the process from inside the display library), so nothing may call into it then.
+    static TState& state = *new TState;
     return state;
 }
 

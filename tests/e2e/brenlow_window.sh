@@ -15,6 +15,7 @@ cleanup() {
     for pid in "$launcher" "$xvfb"; do
         [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
     done
+    wait 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
