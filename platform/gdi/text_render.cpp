@@ -14,14 +14,7 @@ constexpr std::uint8_t kCopy = RopCode(PATCOPY);
 constexpr int kMonochromeThreshold = 128;
 
 void Fill(DeviceContext& dc, const RECT& rect, COLORREF colour, const std::optional<RECT>& limit) {
-    const TPattern pattern = SolidPattern(SurfaceColour(dc, colour));
-    TTransfer t;
-    t.Target = {rect.left, rect.top, rect.Width(), rect.Height()};
-    t.Pattern = &pattern;
-    t.Code = kCopy;
-    t.Limit = limit;
-    if (!rect.IsEmpty())
-        Transfer(dc, t);
+    PaintRect(dc, rect, kCopy, SolidPattern(SurfaceColour(dc, colour)), limit);
 }
 
 TPixel Blend(TPixel d, TPixel t, int coverage) {

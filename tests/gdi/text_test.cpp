@@ -126,6 +126,34 @@ TEST(Text, AntialiasedOnColourThresholdedOnMonochrome) {
     EXPECT_NE(bits.find('0'), std::string::npos) << "black ink on the white mask";
 }
 
+TEST(Text, UnderlineAndStrikeOutSpanTheText) {
+    LOGFONT log;
+    log.lfFaceName = "Tahoma";
+    log.lfHeight = -11;
+    log.lfUnderline = 1;
+    log.lfStrikeOut = 1;
+    TOwnedFont font(CreateFontIndirect(log));
+    TCanvas canvas(60, 16);
+    TSelection selected(canvas.DC(), font.Get());
+    SetBkMode(canvas.DC(), TRANSPARENT);
+    SIZE size{};
+    GetTextExtentPoint32(canvas.DC(), "a a", &size);
+    TextOut(canvas.DC(), 0, 0, "a a");
+    // Two full rows of ink: one below the baseline (ascent 11), one through the x-height.
+    std::vector<int> fullRows;
+    for (int y = 0; y < 16; ++y) {
+        bool full = true;
+        for (int x = 0; x < size.cx; ++x)
+            full = full && canvas.At(x, y) == kBlack;
+        if (full)
+            fullRows.push_back(y);
+    }
+    ASSERT_EQ(fullRows.size(), 2u);
+    EXPECT_LT(fullRows[0], 11);
+    EXPECT_GE(fullRows[1], 11);
+    EXPECT_EQ(canvas.At(size.cx, fullRows[1]), kWhite);
+}
+
 TEST(Text, DrawTextCalcRectMeasuresWrappedText) {
     TCanvas canvas(10, 10);
     SIZE word{};
