@@ -14,6 +14,7 @@ void Select(std::unique_ptr<TBackend> backend) {
     if (!State().Windows.empty())
         throw EWindowSystem("The backend cannot change while windows exist");
     State().Backend = std::move(backend);
+    SetCursor(LoadCursor(IDC_ARROW));
 }
 
 } // namespace

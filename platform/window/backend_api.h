@@ -18,7 +18,7 @@ struct TFrameMetrics {
     int Caption = 0;
 };
 
-struct TTopLevelSpec {
+struct TTopLevelKind {
     std::string Caption;
     RECT Client;          // screen coordinates
     bool Popup = false;   // borderless, at a screen position, never takes the focus itself
@@ -60,7 +60,7 @@ public:
     virtual TFrameMetrics FrameMetrics() = 0;
     virtual DWORD Now() = 0;
 
-    virtual void CreateTopLevel(HWND window, const TTopLevelSpec& spec) = 0;
+    virtual void CreateTopLevel(HWND window, const TTopLevelKind& kind) = 0;
     virtual void DestroyTopLevel(HWND window) = 0;
     virtual void ShowTopLevel(HWND window, TShowState state) = 0;
     // The client rectangle in screen coordinates.

@@ -55,15 +55,15 @@ void LinkWindow(TWindow& window, TWindow* parent) {
     window.Owner = parent ? TopLevelOf(*parent).Handle : nullptr;
     InsertHandle(state.TopLevels, 0, window.Handle);
     ResizeSurface(window);
-    TTopLevelSpec spec;
-    spec.Caption = window.Text;
-    spec.Popup = (window.Style & WS_POPUP) && (window.Style & WS_CAPTION) != WS_CAPTION;
-    spec.Sizable = (window.Style & WS_THICKFRAME) != 0;
-    spec.Owner = window.Owner;
+    TTopLevelKind kind;
+    kind.Caption = window.Text;
+    kind.Popup = (window.Style & WS_POPUP) && (window.Style & WS_CAPTION) != WS_CAPTION;
+    kind.Sizable = (window.Style & WS_THICKFRAME) != 0;
+    kind.Owner = window.Owner;
     const POINT origin = ClientOrigin(window);
     const SIZE size = ClientSize(window);
-    spec.Client = {origin.x, origin.y, origin.x + size.cx, origin.y + size.cy};
-    Backend().CreateTopLevel(window.Handle, spec);
+    kind.Client = {origin.x, origin.y, origin.x + size.cx, origin.y + size.cy};
+    Backend().CreateTopLevel(window.Handle, kind);
 }
 
 void SendDestroyMessages(HWND handle) {

@@ -34,8 +34,11 @@ void Activate(HWND handle, WORD how) {
     auto& state = State();
     TWindow* window = Find(handle);
     if (window && !IsEnabledChain(*window)) {
-        if (const HWND owned = EnabledOwnedWindow(handle))
+        // The window the user reached for is blocked by the one it owns: bring that forward.
+        if (const HWND owned = EnabledOwnedWindow(handle)) {
             Activate(owned, how);
+            RaiseTopLevel(owned);
+        }
         return;
     }
     const HWND old = state.Active;

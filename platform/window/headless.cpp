@@ -15,7 +15,7 @@ public:
     SIZE ScreenSize() override { return FScreen; }
     TFrameMetrics FrameMetrics() override { return HeadlessFrame; }
     DWORD Now() override { return FNow; }
-    void CreateTopLevel(HWND, const TTopLevelSpec&) override {}
+    void CreateTopLevel(HWND, const TTopLevelKind&) override {}
     void DestroyTopLevel(HWND) override {}
     void ShowTopLevel(HWND, TShowState) override {}
     void PlaceTopLevel(HWND, const RECT&) override {}

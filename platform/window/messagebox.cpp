@@ -151,9 +151,9 @@ int MessageBox(HWND owner, const std::string& text, const std::string& caption, 
     TBoxProcedure boxProcedure(icon, layout.Icon);
     TTextProcedure textProcedure(font.Get());
     TButtonProcedure buttonProcedure(font.Get());
-    const HWND box = CreateWindowEx(
-        WS_EX_DLGMODALFRAME, MessageBoxClass, caption.empty() ? "Error" : caption, BoxStyle,
-        outer.left, outer.top, outer.Width(), outer.Height(), ownerWindow, &boxProcedure);
+    const HWND box = CreateWindowEx(0, MessageBoxClass, caption.empty() ? "Error" : caption,
+                                    BoxStyle, outer.left, outer.top, outer.Width(), outer.Height(),
+                                    ownerWindow, &boxProcedure);
     if (!box)
         return 0;
     TModalScope modal(ownerWindow, box);

@@ -77,20 +77,20 @@ public:
     TFrameMetrics FrameMetrics() override { return FMetrics; }
     DWORD Now() override { return DWORD(SDL_GetTicks64()); }
 
-    void CreateTopLevel(HWND handle, const TTopLevelSpec& spec) override {
+    void CreateTopLevel(HWND handle, const TTopLevelKind& kind) override {
         Uint32 flags = SDL_WINDOW_HIDDEN;
-        if (spec.Popup)
+        if (kind.Popup)
             flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
-        if (spec.Sizable)
+        if (kind.Sizable)
             flags |= SDL_WINDOW_RESIZABLE;
-        SDL_Window* window = SDL_CreateWindow(spec.Caption.c_str(), spec.Client.left,
-                                              spec.Client.top, std::max(1, spec.Client.Width()),
-                                              std::max(1, spec.Client.Height()), flags);
+        SDL_Window* window = SDL_CreateWindow(kind.Caption.c_str(), kind.Client.left,
+                                              kind.Client.top, std::max(1, kind.Client.Width()),
+                                              std::max(1, kind.Client.Height()), flags);
         if (!window)
             throw EWindowSystem(std::string("Cannot create a window: ") + SDL_GetError());
         FWindows[handle] = window;
         FHandles[SDL_GetWindowID(window)] = handle;
-        if (SDL_Window* owner = WindowOf(spec.Owner); owner && !spec.Popup)
+        if (SDL_Window* owner = WindowOf(kind.Owner); owner && !kind.Popup)
             SDL_SetWindowModalFor(window, owner);
     }
 
@@ -167,9 +167,9 @@ public:
 
     void Wait(std::optional<DWORD> timeout) override {
         SDL_Event event;
-        const int received =
-            timeout ? SDL_WaitEventTimeout(&event, int(*timeout)) : SDL_WaitEvent(&event);
-        if (!received)
+        if (!timeout && !SDL_WaitEvent(&event))
+            throw EBackendUnavailable(std::string("Waiting for input failed: ") + SDL_GetError());
+        if (timeout && !SDL_WaitEventTimeout(&event, int(*timeout)))
             return;
         Handle(event);
         while (SDL_PollEvent(&event))

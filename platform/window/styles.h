@@ -7,7 +7,10 @@ namespace win {
 
 // Window styles. A window with WS_CHILD lives inside its parent's client area; any other
 // window is top-level: with a caption unless it is WS_POPUP without WS_CAPTION, which makes
-// a borderless popup (a menu, a drop-down) placed at screen coordinates.
+// a borderless popup (a menu, a drop-down) placed at screen coordinates. Every window is
+// clipped as WS_CLIPCHILDREN | WS_CLIPSIBLINGS ask, whether it carries them or not.
+// WS_TABSTOP, WS_GROUP and WS_EX_CONTROLPARENT are kept for the class library's dialog
+// navigation; the window system itself does not read them.
 constexpr DWORD WS_OVERLAPPED = 0x00000000;
 constexpr DWORD WS_TABSTOP = 0x00010000;
 constexpr DWORD WS_MAXIMIZEBOX = 0x00010000;
@@ -15,8 +18,6 @@ constexpr DWORD WS_GROUP = 0x00020000;
 constexpr DWORD WS_MINIMIZEBOX = 0x00020000;
 constexpr DWORD WS_THICKFRAME = 0x00040000; // resizable by its border
 constexpr DWORD WS_SYSMENU = 0x00080000;
-constexpr DWORD WS_HSCROLL = 0x00100000;
-constexpr DWORD WS_VSCROLL = 0x00200000;
 constexpr DWORD WS_DLGFRAME = 0x00400000;
 constexpr DWORD WS_BORDER = 0x00800000; // a child's one-pixel frame
 constexpr DWORD WS_CAPTION = 0x00C00000;
@@ -32,16 +33,11 @@ constexpr DWORD WS_OVERLAPPEDWINDOW =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
 // Extended styles.
-constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001;
-constexpr DWORD WS_EX_TOPMOST = 0x00000008;
-constexpr DWORD WS_EX_TOOLWINDOW = 0x00000080;
 constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200; // a child's two-pixel sunken frame
 constexpr DWORD WS_EX_CONTROLPARENT = 0x00010000;
 constexpr DWORD WS_EX_NOACTIVATE = 0x08000000; // clicks never activate the window
 
-// Class styles.
-constexpr UINT CS_VREDRAW = 0x0001;
-constexpr UINT CS_HREDRAW = 0x0002;
+// Class styles. A window is repainted whole when its size changes.
 constexpr UINT CS_DBLCLKS = 0x0008; // a second press within the double-click time and
                                     // distance arrives as WM_?BUTTONDBLCLK
 

@@ -81,6 +81,8 @@ TEST_F(Modal, TheMessageBoxShowsItsTextOverItsDisabledOwnerUntilEnter) {
                 EXPECT_FALSE(IsWindowEnabled(Main));
                 EXPECT_EQ(GetActiveWindow(), box);
                 EXPECT_EQ(GetFocus(), GetDlgItem(box, IDOK));
+                SetActiveWindow(Main); // reaching for the owner brings the box forward
+                EXPECT_EQ(GetActiveWindow(), box);
                 RECT outer, owner;
                 GetWindowRect(box, &outer);
                 GetWindowRect(Main, &owner);
