@@ -17,6 +17,8 @@ void Forget(HWND window);
 
 // ---- layout.cpp -----------------------------------------------------------------------------
 
+// A borderless top-level popup: WS_POPUP without a caption.
+bool IsPopup(DWORD style);
 RECT FrameInsets(DWORD style, DWORD exStyle);
 SIZE ClientSize(const TWindow& window);
 POINT ClientOrigin(const TWindow& window); // screen
@@ -24,6 +26,8 @@ RECT WindowOnScreen(const TWindow& window);
 POINT SurfaceOrigin(const TWindow& window); // the client origin on the surface
 RECT ClientOnSurface(const TWindow& window);
 RECT WindowOnSurface(const TWindow& window);
+// The z-order list the window is in: its parent's children, or the top-level windows.
+std::vector<HWND>* SiblingsOf(const TWindow& window);
 bool IsShown(const TWindow& window); // visible up to a top-level window that is not minimised
 bool IsEnabledChain(const TWindow& window);
 // The part of the window's outer rectangle that can be seen on its surface.

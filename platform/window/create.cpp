@@ -57,7 +57,7 @@ void LinkWindow(TWindow& window, TWindow* parent) {
     ResizeSurface(window);
     TTopLevelKind kind;
     kind.Caption = window.Text;
-    kind.Popup = (window.Style & WS_POPUP) && (window.Style & WS_CAPTION) != WS_CAPTION;
+    kind.Popup = IsPopup(window.Style);
     kind.Sizable = (window.Style & WS_THICKFRAME) != 0;
     kind.Owner = window.Owner;
     const POINT origin = ClientOrigin(window);
@@ -118,7 +118,12 @@ HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::stri
     window.Insets = FrameInsets(style, exStyle);
     const HWND handle = window.Handle;
     state.Windows.emplace(handle, std::move(record));
-    LinkWindow(window, parentWindow);
+    try {
+        LinkWindow(window, parentWindow);
+    } catch (...) {
+        Forget(handle);
+        throw;
+    }
 
     CREATESTRUCT create;
     create.lpCreateParams = createParams;

@@ -21,9 +21,8 @@ HWND EnabledOwnedWindow(HWND owner) {
 } // namespace
 
 bool CanBeActive(const TWindow& window) {
-    const bool popup = (window.Style & WS_POPUP) && (window.Style & WS_CAPTION) != WS_CAPTION;
-    return !window.IsChild() && IsShown(window) && IsEnabledChain(window) && !popup &&
-           !(window.ExStyle & WS_EX_NOACTIVATE);
+    return !window.IsChild() && IsShown(window) && IsEnabledChain(window) &&
+           !IsPopup(window.Style) && !(window.ExStyle & WS_EX_NOACTIVATE);
 }
 
 bool IsInside(const TWindow& window, HWND candidate) {

@@ -6,9 +6,7 @@ namespace win::detail {
 namespace {
 
 bool IsDecorated(DWORD style) {
-    if (style & WS_CHILD)
-        return false;
-    return !(style & WS_POPUP) || (style & WS_CAPTION) == WS_CAPTION;
+    return !(style & WS_CHILD) && !IsPopup(style);
 }
 
 RECT SurfaceBounds(const TWindow& topLevel) {
@@ -17,6 +15,10 @@ RECT SurfaceBounds(const TWindow& topLevel) {
 }
 
 } // namespace
+
+bool IsPopup(DWORD style) {
+    return !(style & WS_CHILD) && (style & WS_POPUP) && (style & WS_CAPTION) != WS_CAPTION;
+}
 
 RECT FrameInsets(DWORD style, DWORD exStyle) {
     if (style & WS_CHILD) {
@@ -63,6 +65,13 @@ RECT ClientOnSurface(const TWindow& window) {
 RECT WindowOnSurface(const TWindow& window) {
     const POINT top = ClientOrigin(TopLevelOf(window));
     return Offset(WindowOnScreen(window), -top.x, -top.y);
+}
+
+std::vector<HWND>* SiblingsOf(const TWindow& window) {
+    if (!window.IsChild())
+        return &State().TopLevels;
+    TWindow* parent = Find(window.Parent);
+    return parent ? &parent->Children : nullptr;
 }
 
 bool IsShown(const TWindow& window) {

@@ -57,7 +57,7 @@ void ActivateOnPress(const TWindow& window) {
 }
 
 // Asks the window under the pointer for its cursor; the arrow where no window takes input.
-void ChooseCursor(UINT message) {
+void AskForCursor(UINT message) {
     const POINT pointer = State().Pointer;
     if (TWindow* under = EnabledWindowAt(pointer)) {
         SendMessage(under->Handle, WM_SETCURSOR, WPARAM(under->Handle),
@@ -106,7 +106,7 @@ void ConvertMouse(const TInputEvent& event) {
         SetKeyDown(event.Key, event.Kind == TInputKind::ikMouseDown);
     UpdateMouseWindow();
     if (!state.Capture)
-        ChooseCursor(message);
+        AskForCursor(message);
 
     const TWindow* under = EnabledWindowAt(state.Pointer);
     const HWND target = state.Capture ? state.Capture : (under ? under->Handle : nullptr);

@@ -11,16 +11,9 @@ using namespace detail;
 
 namespace {
 
-std::vector<HWND>* SiblingList(TWindow& window) {
-    if (!window.IsChild())
-        return &State().TopLevels;
-    TWindow* parent = Find(window.Parent);
-    return parent ? &parent->Children : nullptr;
-}
-
 // Moves the window within its siblings; returns whether the order changed.
 bool Restack(TWindow& window, HWND insertAfter) {
-    std::vector<HWND>* siblings = SiblingList(window);
+    std::vector<HWND>* siblings = SiblingsOf(window);
     if (!siblings || insertAfter == window.Handle)
         return false;
     const std::vector<HWND> before = *siblings;
@@ -46,6 +39,57 @@ POINT RelativeClientOrigin(const TWindow& window) {
 POINT OriginOf(HWND handle) {
     const TWindow* window = Find(handle);
     return window ? ClientOrigin(*window) : POINT{};
+}
+
+// What a repositioning changed.
+struct TChange {
+    bool Sized = false;
+    bool Moved = false;
+    bool Restacked = false;
+    bool Frame = false;
+};
+
+RECT TargetRect(const RECT& current, const RECT& requested, UINT flags) {
+    RECT next = current;
+    if (!(flags & SWP_NOMOVE))
+        next = Offset(next, requested.left - next.left, requested.top - next.top);
+    if (!(flags & SWP_NOSIZE)) {
+        next.right = next.left + std::max(0, requested.Width());
+        next.bottom = next.top + std::max(0, requested.Height());
+    }
+    return next;
+}
+
+// A top-level window's surface follows its client size, its pixels are repainted, and the
+// backend learns what it did not report itself.
+void ApplyToTopLevel(TWindow& window, const TChange& change, bool fromBackend) {
+    if (change.Sized)
+        ResizeSurface(window);
+    if (change.Sized || change.Frame)
+        InvalidateTree(window);
+    if (fromBackend)
+        return;
+    if (change.Sized || change.Moved) {
+        const POINT origin = ClientOrigin(window);
+        const SIZE client = ClientSize(window);
+        Backend().PlaceTopLevel(window.Handle,
+                                {origin.x, origin.y, origin.x + client.cx, origin.y + client.cy});
+    }
+    if (change.Restacked && IsShown(window))
+        Backend().Raise(window.Handle);
+}
+
+void NotifyPosition(const TWindow& window, HWND insertAfter, UINT flags, const TChange& change) {
+    WINDOWPOS position;
+    position.hwnd = window.Handle;
+    position.hwndInsertAfter = insertAfter;
+    position.x = window.Rect.left;
+    position.y = window.Rect.top;
+    position.cx = window.Rect.Width();
+    position.cy = window.Rect.Height();
+    position.flags = flags | (change.Sized ? 0 : SWP_NOSIZE) | (change.Moved ? 0 : SWP_NOMOVE) |
+                     (change.Restacked ? 0 : SWP_NOZORDER);
+    SendMessage(window.Handle, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
 }
 
 } // namespace
@@ -88,60 +132,30 @@ void RaiseTopLevel(HWND handle) {
 }
 
 bool Reposition(TWindow& window, HWND insertAfter, RECT rect, UINT flags, bool fromBackend) {
-    const HWND handle = window.Handle;
     const SIZE oldClient = ClientSize(window);
     const POINT oldOrigin = RelativeClientOrigin(window);
     const gdi::TRegion oldArea = window.IsChild() ? VisibleWindowArea(window) : gdi::TRegion();
 
-    RECT next = window.Rect;
-    if (!(flags & SWP_NOMOVE))
-        next = Offset(next, rect.left - next.left, rect.top - next.top);
-    if (!(flags & SWP_NOSIZE)) {
-        next.right = next.left + std::max(0, rect.Width());
-        next.bottom = next.top + std::max(0, rect.Height());
-    }
-    rect = next;
-    window.Rect = rect;
+    window.Rect = TargetRect(window.Rect, rect, flags);
     if (flags & SWP_FRAMECHANGED)
         window.Insets = FrameInsets(window.Style, window.ExStyle);
-    const bool restacked = !(flags & SWP_NOZORDER) && Restack(window, insertAfter);
-
+    TChange change;
+    change.Restacked = !(flags & SWP_NOZORDER) && Restack(window, insertAfter);
     const SIZE client = ClientSize(window);
-    const bool sized = client.cx != oldClient.cx || client.cy != oldClient.cy;
-    const bool moved = RelativeClientOrigin(window) != oldOrigin;
-    if (!sized && !moved && !restacked && !(flags & SWP_FRAMECHANGED))
+    change.Sized = client.cx != oldClient.cx || client.cy != oldClient.cy;
+    change.Moved = RelativeClientOrigin(window) != oldOrigin;
+    change.Frame = (flags & SWP_FRAMECHANGED) != 0;
+    if (!change.Sized && !change.Moved && !change.Restacked && !change.Frame)
         return true;
 
-    if (window.IsChild()) {
-        if (!(flags & SWP_NOREDRAW)) {
-            gdi::TRegion area = oldArea;
-            area.Union(VisibleWindowArea(window));
-            InvalidateSurfaceArea(TopLevelOf(window), area);
-        }
-    } else {
-        if (sized)
-            ResizeSurface(window);
-        if (sized || (flags & SWP_FRAMECHANGED))
-            InvalidateTree(window);
-        if (!fromBackend && (sized || moved)) {
-            const POINT origin = ClientOrigin(window);
-            Backend().PlaceTopLevel(
-                handle, {origin.x, origin.y, origin.x + client.cx, origin.y + client.cy});
-        }
-        if (restacked && !fromBackend && IsShown(window))
-            Backend().Raise(handle);
+    if (window.IsChild() && !(flags & SWP_NOREDRAW)) {
+        gdi::TRegion area = oldArea;
+        area.Union(VisibleWindowArea(window));
+        InvalidateSurfaceArea(TopLevelOf(window), area);
     }
-
-    WINDOWPOS position;
-    position.hwnd = handle;
-    position.hwndInsertAfter = insertAfter;
-    position.x = rect.left;
-    position.y = rect.top;
-    position.cx = rect.Width();
-    position.cy = rect.Height();
-    position.flags = flags | (sized ? 0 : SWP_NOSIZE) | (moved ? 0 : SWP_NOMOVE) |
-                     (restacked ? 0 : SWP_NOZORDER);
-    SendMessage(handle, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
+    if (!window.IsChild())
+        ApplyToTopLevel(window, change, fromBackend);
+    NotifyPosition(window, insertAfter, flags, change);
     return true;
 }
 

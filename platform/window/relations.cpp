@@ -11,13 +11,6 @@ using namespace detail;
 
 namespace {
 
-const std::vector<HWND>* SiblingsOf(const TWindow& window) {
-    if (!window.IsChild())
-        return &State().TopLevels;
-    const TWindow* parent = Find(window.Parent);
-    return parent ? &parent->Children : nullptr;
-}
-
 HWND Neighbour(const TWindow& window, int step) {
     const std::vector<HWND>* siblings = SiblingsOf(window);
     if (!siblings)
