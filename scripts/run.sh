@@ -13,17 +13,26 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 screenshot="$PWD/$build_dir/screenshot.png"
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp &
-xvfb=$!
+display_file="$(mktemp)"
+xvfb=""
 program_pid=""
-trap 'kill "$program_pid" "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill $program_pid $xvfb 2>/dev/null || true; wait 2>/dev/null || true; rm -f "$display_file"' EXIT
+# Xvfb chooses a free display and writes its number to descriptor 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$display_file" ] && break
+    sleep 0.1
+done
+[ -s "$display_file" ] || { echo "The virtual display did not start" >&2; exit 1; }
+export DISPLAY=":$(tr -d '[:space:]' <"$display_file")"
 
 "$program" &
 program_pid=$!
-xdotool search --sync --onlyvisible --name '^Brenlow$' >/dev/null
+if ! timeout 20 xdotool search --sync --onlyvisible --name '^Brenlow$' >/dev/null; then
+    echo "The launcher's window did not appear" >&2
+    exit 1
+fi
 sleep 1
 import -window root "$screenshot"
 echo "The launcher ran under a virtual display; screenshot saved to $screenshot"

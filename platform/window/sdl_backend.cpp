@@ -1,0 +1,344 @@
+// The SDL backend: one SDL window per top-level window, presenting its surface, and SDL's
+// input turned into the window system's input records.
+
+#include "platform/window/core.h"
+#include "platform/window/make_backend.h"
+#include "platform/window/sdl_keys.h"
+
+#include <SDL2/SDL.h>
+#include <string>
+#include <unordered_map>
+
+namespace win::detail {
+
+namespace {
+
+struct TCursorPair {
+    int Resource;
+    SDL_SystemCursor Shape;
+};
+
+constexpr TCursorPair CursorShapes[] = {
+    {IDC_ARROW, SDL_SYSTEM_CURSOR_ARROW},
+    {IDC_IBEAM, SDL_SYSTEM_CURSOR_IBEAM},
+    {IDC_WAIT, SDL_SYSTEM_CURSOR_WAIT},
+    {IDC_CROSS, SDL_SYSTEM_CURSOR_CROSSHAIR},
+    {IDC_UPARROW, SDL_SYSTEM_CURSOR_ARROW},
+    {IDC_SIZENWSE, SDL_SYSTEM_CURSOR_SIZENWSE},
+    {IDC_SIZENESW, SDL_SYSTEM_CURSOR_SIZENESW},
+    {IDC_SIZEWE, SDL_SYSTEM_CURSOR_SIZEWE},
+    {IDC_SIZENS, SDL_SYSTEM_CURSOR_SIZENS},
+    {IDC_SIZEALL, SDL_SYSTEM_CURSOR_SIZEALL},
+    {IDC_NO, SDL_SYSTEM_CURSOR_NO},
+    {IDC_HAND, SDL_SYSTEM_CURSOR_HAND},
+    {IDC_APPSTARTING, SDL_SYSTEM_CURSOR_WAITARROW},
+    {IDC_HELP, SDL_SYSTEM_CURSOR_ARROW},
+};
+
+UINT ButtonKey(Uint8 button) {
+    switch (button) {
+    case SDL_BUTTON_RIGHT:
+        return VK_RBUTTON;
+    case SDL_BUTTON_MIDDLE:
+        return VK_MBUTTON;
+    default:
+        return VK_LBUTTON;
+    }
+}
+
+class TSdlBackend final : public TBackend {
+public:
+    TSdlBackend() {
+        // A click that activates a window also reaches it, as on the platform.
+        SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+        // Termination signals end the process as usual instead of becoming SDL events.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+            throw EBackendUnavailable(std::string("Cannot open a display: ") + SDL_GetError());
+        SDL_StartTextInput();
+    }
+
+    ~TSdlBackend() override {
+        for (auto& [handle, window] : FWindows)
+            SDL_DestroyWindow(window);
+        for (auto& [resource, cursor] : FCursors)
+            SDL_FreeCursor(cursor);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+
+    SIZE ScreenSize() override {
+        SDL_Rect bounds;
+        if (SDL_GetDisplayBounds(0, &bounds) != 0)
+            return {0, 0};
+        return {bounds.w, bounds.h};
+    }
+
+    TFrameMetrics FrameMetrics() override { return FMetrics; }
+    DWORD Now() override { return DWORD(SDL_GetTicks64()); }
+
+    void CreateTopLevel(HWND handle, const TTopLevelKind& kind) override {
+        Uint32 flags = SDL_WINDOW_HIDDEN;
+        if (kind.Popup)
+            flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
+        if (kind.Sizable)
+            flags |= SDL_WINDOW_RESIZABLE;
+        SDL_Window* window = SDL_CreateWindow(kind.Caption.c_str(), kind.Client.left,
+                                              kind.Client.top, std::max(1, kind.Client.Width()),
+                                              std::max(1, kind.Client.Height()), flags);
+        if (!window)
+            throw EWindowSystem(std::string("Cannot create a window: ") + SDL_GetError());
+        FWindows[handle] = window;
+        FHandles[SDL_GetWindowID(window)] = handle;
+        if (SDL_Window* owner = WindowOf(kind.Owner); owner && !kind.Popup)
+            SDL_SetWindowModalFor(window, owner);
+    }
+
+    void DestroyTopLevel(HWND handle) override {
+        SDL_Window* window = WindowOf(handle);
+        if (!window)
+            return;
+        FHandles.erase(SDL_GetWindowID(window));
+        FWindows.erase(handle);
+        SDL_DestroyWindow(window);
+    }
+
+    void ShowTopLevel(HWND handle, TShowState state) override {
+        SDL_Window* window = WindowOf(handle);
+        if (!window)
+            return;
+        switch (state) {
+        case TShowState::ssHidden:
+            SDL_HideWindow(window);
+            break;
+        case TShowState::ssNormal:
+            SDL_ShowWindow(window);
+            SDL_RestoreWindow(window);
+            break;
+        case TShowState::ssMinimized:
+            SDL_MinimizeWindow(window);
+            break;
+        case TShowState::ssMaximized:
+            SDL_ShowWindow(window);
+            SDL_MaximizeWindow(window);
+            break;
+        }
+    }
+
+    void PlaceTopLevel(HWND handle, const RECT& client) override {
+        if (SDL_Window* window = WindowOf(handle)) {
+            SDL_SetWindowPosition(window, client.left, client.top);
+            SDL_SetWindowSize(window, std::max(1, client.Width()), std::max(1, client.Height()));
+        }
+    }
+
+    void SetCaption(HWND handle, const std::string& caption) override {
+        if (SDL_Window* window = WindowOf(handle))
+            SDL_SetWindowTitle(window, caption.c_str());
+    }
+
+    void Raise(HWND handle) override {
+        if (SDL_Window* window = WindowOf(handle))
+            SDL_RaiseWindow(window);
+    }
+
+    void Present(HWND handle, const TSurface& surface, const RECT& area) override {
+        SDL_Window* window = WindowOf(handle);
+        SDL_Surface* screen = window ? SDL_GetWindowSurface(window) : nullptr;
+        if (!screen)
+            return;
+        SDL_Surface* source =
+            SDL_CreateRGBSurfaceWithFormatFrom(surface.Bits, surface.Width, surface.Height, 32,
+                                               surface.Width * 4, SDL_PIXELFORMAT_RGB888);
+        if (!source)
+            return;
+        SDL_Rect rect{area.left, area.top, area.Width(), area.Height()};
+        SDL_Rect target = rect;
+        SDL_BlitSurface(source, &rect, screen, &target);
+        SDL_FreeSurface(source);
+        SDL_UpdateWindowSurfaceRects(window, &rect, 1);
+    }
+
+    void ShowCursor(int resource) override {
+        SDL_ShowCursor(resource ? SDL_ENABLE : SDL_DISABLE);
+        if (SDL_Cursor* cursor = CursorOf(resource))
+            SDL_SetCursor(cursor);
+    }
+
+    void Wait(std::optional<DWORD> timeout) override {
+        SDL_Event event;
+        if (!timeout && !SDL_WaitEvent(&event))
+            throw EBackendUnavailable(std::string("Waiting for input failed: ") + SDL_GetError());
+        if (timeout && !SDL_WaitEventTimeout(&event, int(*timeout)))
+            return;
+        Handle(event);
+        while (SDL_PollEvent(&event))
+            Handle(event);
+    }
+
+private:
+    SDL_Window* WindowOf(HWND handle) const {
+        const auto found = FWindows.find(handle);
+        return found == FWindows.end() ? nullptr : found->second;
+    }
+
+    HWND HandleOf(Uint32 windowId) const {
+        const auto found = FHandles.find(windowId);
+        return found == FHandles.end() ? nullptr : found->second;
+    }
+
+    SDL_Cursor* CursorOf(int resource) {
+        if (const auto found = FCursors.find(resource); found != FCursors.end())
+            return found->second;
+        for (const TCursorPair& pair : CursorShapes) {
+            if (pair.Resource == resource)
+                return FCursors[resource] = SDL_CreateSystemCursor(pair.Shape);
+        }
+        return nullptr;
+    }
+
+    // The pointer in screen coordinates from a position in a window's client area.
+    POINT ScreenPoint(Uint32 windowId, int x, int y) const {
+        POINT point{x, y};
+        ClientToScreen(HandleOf(windowId), &point);
+        return point;
+    }
+
+    void QueuePointer(TInputKind kind, POINT point, UINT key) {
+        TInputEvent event;
+        event.Kind = kind;
+        event.Point = point;
+        event.Key = key;
+        QueueInput(event);
+    }
+
+    // Learns the decorations the window manager adds from a decorated window.
+    void MeasureFrame(HWND handle) {
+        SDL_Window* window = WindowOf(handle);
+        int top = 0, left = 0, bottom = 0, right = 0;
+        if (!window || (SDL_GetWindowFlags(window) & SDL_WINDOW_BORDERLESS) ||
+            SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0)
+            return;
+        const TFrameMetrics measured{left, left, std::max(0, top - left)};
+        if (measured.FixedFrame == FMetrics.FixedFrame && measured.Caption == FMetrics.Caption)
+            return;
+        FMetrics = measured;
+        BackendFrameChanged();
+    }
+
+    void HandleWindowEvent(const SDL_WindowEvent& event) {
+        const HWND handle = HandleOf(event.windowID);
+        if (!handle)
+            return;
+        switch (event.event) {
+        case SDL_WINDOWEVENT_CLOSE: {
+            TInputEvent close;
+            close.Kind = TInputKind::ikCloseBox;
+            close.Window = handle;
+            QueueInput(close);
+            break;
+        }
+        case SDL_WINDOWEVENT_MOVED:
+            BackendMoved(handle, {event.data1, event.data2});
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            BackendResized(handle, {event.data1, event.data2});
+            break;
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_EXPOSED:
+            MeasureFrame(handle);
+            BackendExposed(handle);
+            break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+            BackendStateChanged(handle, TShowState::ssMinimized);
+            break;
+        case SDL_WINDOWEVENT_MAXIMIZED:
+            BackendStateChanged(handle, TShowState::ssMaximized);
+            break;
+        case SDL_WINDOWEVENT_RESTORED:
+            BackendStateChanged(handle, TShowState::ssNormal);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            BackendFocusChanged(handle, true);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            BackendFocusChanged(handle, false);
+            break;
+        case SDL_WINDOWEVENT_LEAVE: {
+            // The pointer is over no window of ours now: report where it really is.
+            int x = 0, y = 0;
+            SDL_GetGlobalMouseState(&x, &y);
+            QueuePointer(TInputKind::ikMouseMove, {x, y}, 0);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+
+    void HandleKey(const SDL_KeyboardEvent& event) {
+        const UINT key = VirtualKeyOf(event.keysym);
+        if (!key)
+            return;
+        TInputEvent input;
+        input.Kind = event.type == SDL_KEYDOWN ? TInputKind::ikKeyDown : TInputKind::ikKeyUp;
+        input.Key = key;
+        QueueInput(input);
+    }
+
+    void Handle(const SDL_Event& event) {
+        switch (event.type) {
+        case SDL_MOUSEMOTION:
+            QueuePointer(TInputKind::ikMouseMove,
+                         ScreenPoint(event.motion.windowID, event.motion.x, event.motion.y), 0);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            const POINT point = ScreenPoint(event.button.windowID, event.button.x, event.button.y);
+            QueuePointer(TInputKind::ikMouseMove, point, 0);
+            QueuePointer(event.type == SDL_MOUSEBUTTONDOWN ? TInputKind::ikMouseDown
+                                                           : TInputKind::ikMouseUp,
+                         point, ButtonKey(event.button.button));
+            break;
+        }
+        case SDL_MOUSEWHEEL: {
+            TInputEvent wheel;
+            wheel.Kind = TInputKind::ikWheel;
+            GetCursorPos(&wheel.Point);
+            const int direction = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1;
+            wheel.Delta = event.wheel.y * direction * WHEEL_DELTA;
+            QueueInput(wheel);
+            break;
+        }
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            HandleKey(event.key);
+            break;
+        case SDL_TEXTINPUT: {
+            TInputEvent text;
+            text.Kind = TInputKind::ikText;
+            text.Text = event.text.text;
+            QueueInput(text);
+            break;
+        }
+        case SDL_WINDOWEVENT:
+            HandleWindowEvent(event.window);
+            break;
+        default:
+            break;
+        }
+    }
+
+    std::unordered_map<HWND, SDL_Window*> FWindows;
+    std::unordered_map<Uint32, HWND> FHandles;
+    std::unordered_map<int, SDL_Cursor*> FCursors;
+    TFrameMetrics FMetrics;
+};
+
+} // namespace
+
+std::unique_ptr<TBackend> MakeSdlBackend() {
+    return std::make_unique<TSdlBackend>();
+}
+
+} // namespace win::detail
