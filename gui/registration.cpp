@@ -1,0 +1,9 @@
+#include "gui/registration.h"
+
+#include "gui/extctrls/registration.h"
+#include "gui/stdctrls/registration.h"
+
+void RegisterGuiClasses() {
+    RegisterStdControlClasses();
+    RegisterExtControlClasses();
+}
