@@ -236,6 +236,17 @@ TPoint TWinControl::ClientOrigin() const {
     return {outer.X + insets.Left, outer.Y + insets.Top};
 }
 
+void TWinControl::SetClientSize(int width, int height) {
+    // Without a window the frame is the one its styles give, however small the control.
+    TRect insets = FrameInsets();
+    if (FHandle) {
+        const TRect client = ClientRect();
+        insets = Rect(0, 0, Width() - client.Width(), Height() - client.Height());
+    }
+    SetBounds(Left(), Top(), width + insets.Left + insets.Right,
+              height + insets.Top + insets.Bottom);
+}
+
 void TWinControl::BoundsChanged(const TRect&) {
     if (FHandle)
         win::SetWindowPos(FHandle, nullptr, Left(), Top(), Width(), Height(),

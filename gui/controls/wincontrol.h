@@ -137,6 +137,7 @@ protected:
     virtual void DoExit();
 
     void BoundsChanged(const TRect& old) override;
+    void SetClientSize(int width, int height) override;
     void Loaded() override;
 
 private:

@@ -84,15 +84,25 @@ void TCustomForm::DoShow() {
 void TCustomForm::SetBorderStyle(TFormBorderStyle value) {
     if (value == FBorderStyle)
         return;
+    const TRect client = ClientRect();
     FBorderStyle = value;
-    RecreateWnd();
+    RecreateFrame(client);
 }
 
 void TCustomForm::SetBorderIcons(TBorderIcons value) {
     if (value == FBorderIcons)
         return;
+    const TRect client = ClientRect();
     FBorderIcons = value;
-    RecreateWnd();
+    RecreateFrame(client);
+}
+
+void TCustomForm::RecreateFrame(const TRect& client) {
+    const bool existed = HandleAllocated();
+    DestroyHandle();
+    SetClientSize(client.Width(), client.Height());
+    if (existed)
+        HandleNeeded();
 }
 
 void TCustomForm::CreateParams(TCreateParams& params) const {

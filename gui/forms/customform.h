@@ -141,6 +141,8 @@ protected:
 
 private:
     [[noreturn]] void MissingField(std::string_view name) const;
+    // Builds the window again for a new frame, keeping the client area's size.
+    void RecreateFrame(const TRect& client);
     void VisibleChanged();
     void ApplyPosition();
     void Activated(TMessage& message);

@@ -179,8 +179,10 @@ void TCustomListBox::WndProc(TMessage& message) {
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
         return;
     case win::WM_MOUSEWHEEL: {
-        // Three items per notch, as far as there are items.
-        const int notches = win::GET_WHEEL_DELTA_WPARAM(message.WParam) / win::WHEEL_DELTA;
+        // Three items per notch, as far as there are items; finer wheels add up to notches.
+        FWheelDistance += win::GET_WHEEL_DELTA_WPARAM(message.WParam);
+        const int notches = FWheelDistance / win::WHEEL_DELTA;
+        FWheelDistance -= notches * win::WHEEL_DELTA;
         SetTopIndex(FTopIndex - 3 * notches);
         return;
     }

@@ -116,6 +116,8 @@ private:
     TListBoxStyle FStyle = lbStandard;
     // A left press on an item that its release will report as a click.
     bool FClickPending = false;
+    // Wheel movement not yet amounting to a notch.
+    int FWheelDistance = 0;
 };
 
 class TListBox : public TCustomListBox {

@@ -1,15 +1,28 @@
 // List boxes: painting the items.
 
 #include "gui/stdctrls/listbox.h"
+#include "platform/gdi/owned.h"
+
+namespace {
+
+// True when some of rect lies in the context's clip region, which holds only what needs
+// repainting.
+bool NeedsPainting(win::HDC dc, const TRect& rect) {
+    const gdi::TSavedState saved(dc);
+    const int kind = gdi::IntersectClipRect(dc, rect.Left, rect.Top, rect.Right, rect.Bottom);
+    return kind != gdi::NULLREGION && kind != gdi::ERROR;
+}
+
+} // namespace
 
 void TCustomListBox::Paint() {
-    const TRect clip = Canvas()->ClipRect();
+    const win::HDC dc = Canvas()->Handle();
     const int bottom = ClientHeight();
     for (int index = FTopIndex; index < Count(); ++index) {
         const TRect rect = ItemRect(index);
         if (rect.Top >= bottom)
             break;
-        if (rect.Bottom > clip.Top && rect.Top < clip.Bottom)
+        if (NeedsPainting(dc, rect))
             PaintItem(index, rect);
     }
 }
