@@ -72,4 +72,22 @@ TEST(ImageListDraw, DrawsAMaskedImageOverTheCanvas) {
     });
 }
 
+TEST(ImageListDraw, DisabledImagesShowTheirShapeEmbossed) {
+    // The shape: a 2 x 2 square at (1, 1) of a 4 x 4 image; the rest is the key colour.
+    auto shape = [](int x, int y) { return x >= 1 && x <= 2 && y >= 1 && y <= 2; };
+    TImageList list(nullptr, 4, 4);
+    list.AddMasked(
+        PaintedBitmap(4, 4, [&](int x, int y) { return shape(x, y) ? clRed : clBlue; }).get(),
+        clBlue);
+    auto canvas = MakeBitmap(8, 8, pf32bit, clBtnFace);
+    list.Draw(canvas->Canvas(), 2, 2, 0, false);
+    ExpectPixels(canvas->Canvas(), 8, 8, [&](int x, int y) {
+        if (shape(x - 2, y - 2))
+            return ColorToRGB(clBtnShadow);
+        if (shape(x - 3, y - 3))
+            return ColorToRGB(clBtnHighlight);
+        return ColorToRGB(clBtnFace);
+    });
+}
+
 } // namespace
