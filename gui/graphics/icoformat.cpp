@@ -35,7 +35,7 @@ T ReadAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
 // How well an entry suits: its distance from the preferred size, then its depth.
 struct TCandidate {
     const ICONDIRENTRY* Entry;
-    int Distance;
+    std::int64_t Distance;
     int Depth;
 };
 
@@ -46,8 +46,8 @@ std::optional<TCandidate> Candidate(const std::vector<std::uint8_t>& bytes,
         std::equal(std::begin(kPngSignatureStart), std::end(kPngSignatureStart), data))
         return std::nullopt;
     const auto header = ReadAt<gdi::BITMAPINFOHEADER>(bytes, entry.dwImageOffset);
-    const int distance = std::abs(header.biWidth - IcoPreferredSide) +
-                         std::abs(header.biHeight / 2 - IcoPreferredSide);
+    const std::int64_t distance = std::llabs(std::int64_t(header.biWidth) - IcoPreferredSide) +
+                                  std::llabs(std::int64_t(header.biHeight / 2) - IcoPreferredSide);
     return TCandidate{&entry, distance, header.biBitCount};
 }
 

@@ -65,12 +65,16 @@ void WriteImage(TStream& stream, commctrl::HIMAGELIST list, int index, int width
 } // namespace
 
 void WriteImageData(TStream& stream, commctrl::HIMAGELIST list) {
+    int width = 0, height = 0;
+    commctrl::ImageList_GetIconSize(list, &width, &height);
+    const int count = commctrl::ImageList_GetImageCount(list);
     TImageDataHeader header;
-    commctrl::ImageList_GetIconSize(list, &header.Width, &header.Height);
-    header.Count = commctrl::ImageList_GetImageCount(list);
+    header.Width = width;
+    header.Height = height;
+    header.Count = count;
     stream.WriteBuffer(&header, sizeof header);
-    for (int i = 0; i < header.Count; ++i)
-        WriteImage(stream, list, i, header.Width, header.Height);
+    for (int i = 0; i < count; ++i)
+        WriteImage(stream, list, i, width, height);
 }
 
 commctrl::TOwnedImageList ReadImageData(TStream& stream, int width, int height,

@@ -87,23 +87,29 @@ void TCustomImageList::CreateHandle() {
     FHandle = commctrl::ImageList_Create(FWidth, FHeight, flags, FAllocBy, FAllocBy);
     if (!FHandle)
         throw EInvalidOperation(SInvalidImageList);
+    FHandleAdopted = false;
     commctrl::ImageList_SetBkColor(FHandle, PlatformColour(FBkColor));
 }
 
 void TCustomImageList::FreeHandle() {
-    if (FHandle && !FShareImages)
+    if (FHandle && !(FShareImages && FHandleAdopted))
         commctrl::ImageList_Destroy(FHandle);
     FHandle = nullptr;
+    FHandleAdopted = false;
 }
 
 void TCustomImageList::SetHandle(commctrl::HIMAGELIST value) {
-    if (value == FHandle)
-        return;
+    if (value != FHandle)
+        InstallHandle(value, true);
+}
+
+void TCustomImageList::InstallHandle(commctrl::HIMAGELIST value, bool adopted) {
     int width = 0, height = 0;
     if (value && !commctrl::ImageList_GetIconSize(value, &width, &height))
         throw EInvalidOperation(SInvalidImageList);
     FreeHandle();
     FHandle = value;
+    FHandleAdopted = value && adopted;
     if (value) {
         FWidth = width;
         FHeight = height;
@@ -146,13 +152,14 @@ void TCustomImageList::SetMasked(bool value) {
         return;
     }
     // The images move into a new list through icons, which the new flags then govern.
+    const bool shared = FShareImages && FHandleAdopted;
     commctrl::TOwnedImageList old(std::exchange(FHandle, nullptr));
     CreateHandle();
     for (int i = 0; i < commctrl::ImageList_GetImageCount(old.Get()); ++i) {
         const commctrl::TOwnedIcon icon(commctrl::ImageList_GetIcon(old.Get(), i, 0));
         commctrl::ImageList_ReplaceIcon(FHandle, -1, icon.Get());
     }
-    if (FShareImages)
+    if (shared)
         old.Release();
     Change();
 }

@@ -84,8 +84,12 @@ public:
     commctrl::HIMAGELIST Handle();
     bool HandleAllocated() const { return FHandle != nullptr; }
     // Takes another native list, which the list then owns unless ShareImages: the old one is
-    // released (destroyed unless ShareImages), Width and Height become the new list's, and
-    // the change is notified. Null leaves the list without a native list.
+    // released, Width and Height become the new list's, and the change is notified. Null
+    // leaves the list without a native list. EInvalidOperation "Invalid ImageList" for a
+    // handle that is no live list.
+    //
+    // Releasing destroys a native list unless ShareImages is true and the list came from
+    // SetHandle: a native list the image list made itself is always its own.
     void SetHandle(commctrl::HIMAGELIST value);
     // The number of native images, 0 without a native list.
     int Count() const;
@@ -98,7 +102,8 @@ public:
     virtual void SetWidth(int value);
     virtual void SetHeight(int value);
     bool Masked() const { return FMasked; }
-    // Remakes the native list with or without a mask, keeping its images.
+    // Remakes the native list with or without a mask, keeping its images; the new native
+    // list is the image list's own.
     void SetMasked(bool value);
     int AllocBy() const { return FAllocBy; }
     void SetAllocBy(int value) { FAllocBy = value; }
@@ -110,7 +115,8 @@ public:
     void SetDrawingStyle(TDrawingStyle value);
     TImageType ImageType() const { return FImageType; }
     void SetImageType(TImageType value);
-    // When true the native list belongs to someone else and is never destroyed here.
+    // When true a native list given through SetHandle belongs to someone else and is never
+    // destroyed here.
     bool ShareImages() const { return FShareImages; }
     void SetShareImages(bool value) { FShareImages = value; }
 
@@ -172,8 +178,10 @@ protected:
 
 private:
     void CreateHandle();
-    // Releases the native list (destroying it unless ShareImages).
+    // Releases the native list as SetHandle describes.
     void FreeHandle();
+    // Puts a native list in place; adopted: it came from outside (SetHandle).
+    void InstallHandle(commctrl::HIMAGELIST value, bool adopted);
     void CheckIndex(int index, int limit) const;
     // Appends image `index` of source as an icon; returns the new index.
     int AppendFrom(TCustomImageList& source, int index);
@@ -193,6 +201,7 @@ private:
     void NotifyChange();
 
     commctrl::HIMAGELIST FHandle = nullptr;
+    bool FHandleAdopted = false;
     int FWidth = 16;
     int FHeight = 16;
     bool FMasked = true;

@@ -42,7 +42,7 @@ void TCustomImageList::ReadData(TStream& stream) {
     const commctrl::UINT flags = commctrl::ILC_COLOR32 | (FMasked ? commctrl::ILC_MASK : 0);
     commctrl::TOwnedImageList list = ReadImageData(stream, FWidth, FHeight, flags, FAllocBy);
     commctrl::ImageList_SetBkColor(list.Get(), PlatformColour(FBkColor));
-    SetHandle(list.Release());
+    InstallHandle(list.Release(), false);
 }
 
 void TCustomImageList::WriteData(TStream& stream) {

@@ -291,6 +291,18 @@ TEST_F(ImageListOperations, SetHandleReleasesTheOldListUnlessShared) {
     List.SetHandle(nullptr);
     EXPECT_TRUE(commctrl::ImageList_Destroy(shared));
     EXPECT_THROW(List.SetHandle(shared), EInvalidOperation);
+
+    // A native list the image list made itself is its own, shared or not.
+    commctrl::HIMAGELIST own;
+    {
+        TImageList sharing(nullptr);
+        sharing.SetShareImages(true);
+        own = sharing.Handle();
+        sharing.SetMasked(false);
+        EXPECT_FALSE(commctrl::ImageList_Destroy(own));
+        own = sharing.Handle();
+    }
+    EXPECT_FALSE(commctrl::ImageList_Destroy(own));
 }
 
 TEST_F(ImageListOperations, SizeAndMaskSettings) {
