@@ -59,14 +59,25 @@ std::size_t NameAt(const TBytes& bytes, std::string_view name) {
     return found == bytes.end() ? std::string_view::npos : std::size_t(found - bytes.begin());
 }
 
-// The stream with the "Bitmap" block's data replaced.
-TBytes WithBitmapData(const TBytes& bytes, const TBytes& data) {
+// Where the data of the "Bitmap" block lies: after its name, the binary tag and the length.
+std::pair<std::size_t, std::uint32_t> BitmapBlock(const TBytes& bytes) {
     const std::size_t at = NameAt(bytes, "Bitmap");
     EXPECT_NE(at, std::string_view::npos);
-    const std::size_t start = at + 7 + 1 + 4; // name, binary tag, length
     std::uint32_t length;
-    std::memcpy(&length, &bytes[at + 8], 4);
-    TBytes patched(bytes.begin(), bytes.begin() + std::ptrdiff_t(at + 8));
+    std::memcpy(&length, &bytes.at(at + 8), 4);
+    return {at + 12, length};
+}
+
+TBytes BitmapData(const TBytes& bytes) {
+    const auto [start, length] = BitmapBlock(bytes);
+    return TBytes(bytes.begin() + std::ptrdiff_t(start),
+                  bytes.begin() + std::ptrdiff_t(start + length));
+}
+
+// The stream with the "Bitmap" block's data replaced.
+TBytes WithBitmapData(const TBytes& bytes, const TBytes& data) {
+    const auto [start, length] = BitmapBlock(bytes);
+    TBytes patched(bytes.begin(), bytes.begin() + std::ptrdiff_t(start - 4));
     const auto newLength = std::uint32_t(data.size());
     const auto* lengthBytes = reinterpret_cast<const std::uint8_t*>(&newLength);
     patched.insert(patched.end(), lengthBytes, lengthBytes + 4);
@@ -75,19 +86,16 @@ TBytes WithBitmapData(const TBytes& bytes, const TBytes& data) {
     return patched;
 }
 
-TBytes BitmapData(const TBytes& bytes) {
-    const std::size_t at = NameAt(bytes, "Bitmap");
-    std::uint32_t length;
-    std::memcpy(&length, &bytes[at + 8], 4);
-    return TBytes(bytes.begin() + std::ptrdiff_t(at + 12),
-                  bytes.begin() + std::ptrdiff_t(at + 12 + length));
-}
-
 testing_commctrl::TIconPixels Pixels(TCustomImageList& list, int index) {
     TIcon icon;
     list.GetIcon(index, icon);
     return testing_commctrl::IconPixels(icon.Handle());
 }
+
+// The list's stream values in the order they are written.
+constexpr const char* kStreamedNames[] = {"Tag",          "BlendColor",  "BkColor",   "AllocBy",
+                                          "DrawingStyle", "Height",      "ImageType", "Masked",
+                                          "OnChange",     "ShareImages", "Width",     "Bitmap"};
 
 class ImageListStreaming : public ::testing::Test {
 protected:
@@ -149,8 +157,7 @@ TEST_F(ImageListStreaming, WritesPublishedPropertiesInOrderAndOnlyWhenNotDefault
     auto* plain = new TImageList(&root);
     plain->SetName("Plain");
     const TBytes defaults = Write(root);
-    for (const char* name : {"Tag", "BlendColor", "BkColor", "AllocBy", "DrawingStyle", "Height",
-                             "ImageType", "Masked", "OnChange", "ShareImages", "Width", "Bitmap"})
+    for (const char* name : kStreamedNames)
         EXPECT_EQ(NameAt(defaults, name), std::string_view::npos) << name;
 
     plain->SetTag(1);
@@ -168,8 +175,7 @@ TEST_F(ImageListStreaming, WritesPublishedPropertiesInOrderAndOnlyWhenNotDefault
     const TBytes all = Write(root);
     plain->SetShareImages(false);
     std::size_t previous = 0;
-    for (const char* name : {"Tag", "BlendColor", "BkColor", "AllocBy", "DrawingStyle", "Height",
-                             "ImageType", "Masked", "OnChange", "ShareImages", "Width", "Bitmap"}) {
+    for (const char* name : kStreamedNames) {
         const std::size_t at = NameAt(all, name);
         EXPECT_NE(at, std::string_view::npos) << name;
         EXPECT_GT(at, previous) << name;
