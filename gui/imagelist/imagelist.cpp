@@ -53,6 +53,7 @@ void TCustomImageList::Assign(const TPersistent* source) {
         Change();
         return;
     }
+    // Reading the source's images may make its native list, which changes nothing it shows.
     auto* list = dynamic_cast<TCustomImageList*>(const_cast<TPersistent*>(source));
     if (!list) {
         TComponent::Assign(source);

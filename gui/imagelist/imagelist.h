@@ -97,7 +97,7 @@ public:
     // ---- Properties ----
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
-    // Store the value, resize the native list, Clear, and notify, when the value changes.
+    // When the value changes: store it, resize the native list, Clear, and notify once.
     // EInvalidOperation "Invalid image size" for a size outside 1..16384.
     virtual void SetWidth(int value);
     virtual void SetHeight(int value);
