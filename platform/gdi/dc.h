@@ -1,0 +1,77 @@
+#pragma once
+// Device context state. A context draws onto one surface: the bitmap selected into a memory
+// context, or the fixed surface of a display context. The screen's context has no surface;
+// it answers questions and serves as a reference for compatible objects.
+
+#include "platform/gdi/objects.h"
+#include "platform/gdi/region.h"
+
+#include <optional>
+#include <vector>
+
+namespace gdi {
+
+enum class TContextKind { ckMemory, ckDisplay, ckScreen };
+
+namespace detail {
+
+// What SaveDC keeps and RestoreDC brings back.
+struct TContextState {
+    COLORREF BkColour = RGB(255, 255, 255);
+    COLORREF TextColour = RGB(0, 0, 0);
+    int BkMode = OPAQUE;
+    int Rop2 = R2_COPYPEN;
+    POINT ViewportOrigin;
+    POINT BrushOrigin;
+    POINT Position;
+    TBitmap* Bitmap = nullptr;
+    TBrush* Brush = nullptr;
+    TPen* Pen = nullptr;
+    TFont* Font = nullptr;
+    TPalette* Palette = nullptr;
+    // The application's clip region in device pixels; none means the whole device.
+    std::optional<TRegion> Clip;
+};
+
+} // namespace detail
+
+struct DeviceContext {
+    TContextKind Kind = TContextKind::ckMemory;
+    detail::TContextState State;
+    std::vector<detail::TContextState> Saved;
+    // Display contexts: the surface bitmap and the device clip that bounds all drawing.
+    detail::TBitmap* DisplaySurface = nullptr;
+    std::optional<TRegion> DeviceClip;
+
+    // The surface drawn on, null for the screen context or a surface that is gone.
+    detail::TSurface* Surface() const;
+    // Where drawing may happen, in device pixels: surface bounds, device clip and application
+    // clip together.
+    const TRegion& Clip();
+    const std::vector<RECT>& ClipRects() { return Clip().Rects(); }
+    void InvalidateClip() { FClipValid = false; }
+
+    POINT ToDevice(int x, int y) const {
+        return {x + State.ViewportOrigin.x, y + State.ViewportOrigin.y};
+    }
+    RECT ToDevice(const RECT& r) const {
+        const POINT o = State.ViewportOrigin;
+        return {r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y};
+    }
+
+private:
+    TRegion FClip;
+    bool FClipValid = false;
+};
+
+namespace detail {
+
+// The context behind a handle, or null when it is not a live context.
+DeviceContext* FindContext(HDC dc);
+// The context and its surface when it has one to draw on.
+TSurface* DrawingSurface(HDC dc);
+RECT IntersectRects(const RECT& a, const RECT& b);
+
+} // namespace detail
+
+} // namespace gdi

@@ -1,0 +1,16 @@
+#pragma once
+// Pen drawing shared by lines, rectangles and polygons.
+
+#include "platform/gdi/dc.h"
+
+namespace gdi::detail {
+
+// Draws a line of the context's pen from a to b in device pixels, b excluded, with the
+// context's mix mode. Styled pens start their pattern at a; in opaque background mode their
+// gaps take the background colour.
+void DrawPenLine(DeviceContext& dc, POINT a, POINT b);
+
+// Draws the closed outline through the device points, each vertex once.
+void DrawPenOutline(DeviceContext& dc, const POINT* points, int count);
+
+} // namespace gdi::detail

@@ -1,0 +1,84 @@
+#pragma once
+// The engine's objects behind the handles, and the table of live handles. A handle that the
+// table does not hold (never made, or deleted) is found as null, so calls given a stale
+// handle do nothing.
+
+#include "platform/gdi/handles.h"
+#include "platform/gdi/pixel.h"
+#include "platform/gdi/pixel_memory.h"
+#include "platform/gdi/surface.h"
+#include "platform/gdi/types.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace gdi::detail {
+
+struct TBitmap final : BitmapObject {
+    TObjectKind Kind() const override { return TObjectKind::okBitmap; }
+    TSurface Surface;
+    TPixelMemory Memory;
+    bool Section = false;
+    // The memory context the bitmap is selected into; a bitmap serves one at a time.
+    DeviceContext* Owner = nullptr;
+};
+
+enum class TBrushStyle { bsSolid, bsPattern, bsNull };
+
+struct TBrush final : BrushObject {
+    TObjectKind Kind() const override { return TObjectKind::okBrush; }
+    TBrushStyle Style = TBrushStyle::bsSolid;
+    COLORREF Colour = 0;
+    // An 8 x 8 pattern, row by row. A monochrome pattern holds 0 or 1 per pixel, taking the
+    // text and background colours of the context it is used on.
+    std::array<TPixel, 64> Pattern{};
+    bool MonochromePattern = false;
+};
+
+struct TPen final : PenObject {
+    TObjectKind Kind() const override { return TObjectKind::okPen; }
+    int Style = PS_SOLID;
+    int Width = 1;
+    COLORREF Colour = 0;
+};
+
+class TFontInstance;
+
+struct TFont final : FontObject {
+    TObjectKind Kind() const override { return TObjectKind::okFont; }
+    LOGFONT Log;
+    // The realised face and size, found on first use and shared by equal fonts.
+    std::shared_ptr<TFontInstance> Instance;
+};
+
+struct TPalette final : PaletteObject {
+    TObjectKind Kind() const override { return TObjectKind::okPalette; }
+    std::vector<PALETTEENTRY> Entries;
+};
+
+// Takes ownership of a new object and returns its handle.
+HGDIOBJ Register(std::unique_ptr<GdiObject> object);
+template <class T>
+T* Register(std::unique_ptr<T> object) {
+    return static_cast<T*>(Register(std::unique_ptr<GdiObject>(std::move(object))));
+}
+
+GdiObject* FindObject(HGDIOBJ handle);
+template <class T>
+T* Find(HGDIOBJ handle) {
+    return dynamic_cast<T*>(FindObject(handle));
+}
+
+bool IsStock(HGDIOBJ handle);
+// Counts the contexts that hold an object selected; a selected object cannot be deleted.
+void AddSelection(HGDIOBJ handle);
+void RemoveSelection(HGDIOBJ handle);
+
+// The 1 x 1 monochrome bitmap that every new memory context starts with; any number of
+// contexts may hold it.
+TBitmap* StockBitmap();
+// A stock object, never deleted; `make` builds it on first use.
+HGDIOBJ MakeStock(std::unique_ptr<GdiObject> object);
+
+} // namespace gdi::detail

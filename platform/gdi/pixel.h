@@ -1,0 +1,38 @@
+#pragma once
+// The engine's working pixel: a 32-bit value whose bytes in memory are blue, green, red and a
+// fourth byte, the layout of a 32-bit bitmap row on a little-endian machine. Every format is
+// read into and written from this form.
+
+#include "platform/gdi/types.h"
+
+#include <bit>
+#include <cstdint>
+
+namespace gdi::detail {
+
+static_assert(std::endian::native == std::endian::little,
+              "32-bit rows are read as words in memory order");
+
+using TPixel = std::uint32_t;
+
+constexpr TPixel kColourBits = 0x00FFFFFF;
+constexpr TPixel kWhitePixel = 0x00FFFFFF;
+constexpr TPixel kBlackPixel = 0;
+
+constexpr TPixel ToPixel(COLORREF c) {
+    return TPixel(GetBValue(c)) | (TPixel(GetGValue(c)) << 8) | (TPixel(GetRValue(c)) << 16);
+}
+
+constexpr COLORREF ToColour(TPixel p) {
+    return RGB(BYTE((p >> 16) & 0xFF), BYTE((p >> 8) & 0xFF), BYTE(p & 0xFF));
+}
+
+constexpr TPixel ToPixel(const RGBQUAD& q) {
+    return TPixel(q.rgbBlue) | (TPixel(q.rgbGreen) << 8) | (TPixel(q.rgbRed) << 16);
+}
+
+constexpr RGBQUAD ToQuad(TPixel p) {
+    return {BYTE(p & 0xFF), BYTE((p >> 8) & 0xFF), BYTE((p >> 16) & 0xFF), 0};
+}
+
+} // namespace gdi::detail

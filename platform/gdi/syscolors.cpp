@@ -1,0 +1,76 @@
+#include "platform/gdi/syscolors.h"
+
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/objects.h"
+
+#include <array>
+
+namespace gdi {
+
+namespace {
+
+// The standard Windows colour scheme.
+constexpr std::array<COLORREF, COLOR_COUNT> kSchemeColours = {
+    RGB(212, 208, 200), // COLOR_SCROLLBAR
+    RGB(58, 110, 165),  // COLOR_BACKGROUND
+    RGB(10, 36, 106),   // COLOR_ACTIVECAPTION
+    RGB(128, 128, 128), // COLOR_INACTIVECAPTION
+    RGB(212, 208, 200), // COLOR_MENU
+    RGB(255, 255, 255), // COLOR_WINDOW
+    RGB(0, 0, 0),       // COLOR_WINDOWFRAME
+    RGB(0, 0, 0),       // COLOR_MENUTEXT
+    RGB(0, 0, 0),       // COLOR_WINDOWTEXT
+    RGB(255, 255, 255), // COLOR_CAPTIONTEXT
+    RGB(212, 208, 200), // COLOR_ACTIVEBORDER
+    RGB(212, 208, 200), // COLOR_INACTIVEBORDER
+    RGB(128, 128, 128), // COLOR_APPWORKSPACE
+    RGB(10, 36, 106),   // COLOR_HIGHLIGHT
+    RGB(255, 255, 255), // COLOR_HIGHLIGHTTEXT
+    RGB(212, 208, 200), // COLOR_BTNFACE
+    RGB(128, 128, 128), // COLOR_BTNSHADOW
+    RGB(128, 128, 128), // COLOR_GRAYTEXT
+    RGB(0, 0, 0),       // COLOR_BTNTEXT
+    RGB(212, 208, 200), // COLOR_INACTIVECAPTIONTEXT
+    RGB(255, 255, 255), // COLOR_BTNHIGHLIGHT
+    RGB(64, 64, 64),    // COLOR_3DDKSHADOW
+    RGB(212, 208, 200), // COLOR_3DLIGHT
+    RGB(0, 0, 0),       // COLOR_INFOTEXT
+    RGB(255, 255, 225), // COLOR_INFOBK
+    RGB(181, 181, 181), // 25, unnamed in the scheme
+    RGB(0, 0, 128),     // COLOR_HOTLIGHT
+    RGB(166, 202, 240), // COLOR_GRADIENTACTIVECAPTION
+    RGB(192, 192, 192), // COLOR_GRADIENTINACTIVECAPTION
+    RGB(49, 106, 197),  // COLOR_MENUHILIGHT
+    RGB(212, 208, 200), // COLOR_MENUBAR
+};
+
+bool InTable(int index) {
+    return index >= 0 && index < COLOR_COUNT;
+}
+
+} // namespace
+
+COLORREF GetSysColor(int index) {
+    return InTable(index) ? kSchemeColours[std::size_t(index)] : 0;
+}
+
+HBRUSH GetSysColorBrush(int index) {
+    static std::array<HBRUSH, COLOR_COUNT> brushes{};
+    if (!InTable(index))
+        return nullptr;
+    HBRUSH& brush = brushes[std::size_t(index)];
+    if (!brush) {
+        auto made = std::make_unique<detail::TBrush>();
+        made->Colour = GetSysColor(index);
+        brush = static_cast<HBRUSH>(detail::MakeStock(std::move(made)));
+    }
+    return brush;
+}
+
+} // namespace gdi
+
+gdi::COLORREF ColorToRGB(TColor colour) {
+    if ((colour & 0xFF000000) == clSystemColor)
+        return gdi::GetSysColor(int(colour & 0xFF));
+    return colour;
+}
