@@ -257,7 +257,8 @@ std::string SuiteDir() {
 
 std::vector<std::string> SuiteFiles() {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(SuiteDir()))
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(SuiteDir(), error))
         if (entry.path().extension() == ".png")
             names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());

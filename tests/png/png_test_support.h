@@ -66,7 +66,7 @@ TBytes ReferenceEncode(std::uint32_t width, std::uint32_t height, int depth, int
 
 TBytes ReadFile(const std::string& path);
 std::string SuiteDir();
-// The names of the suite's PNG files, sorted.
+// The names of the suite's PNG files, sorted; none when the folder is missing.
 std::vector<std::string> SuiteFiles();
 
 // The class name and message of what the call raises; both empty when it raises nothing.

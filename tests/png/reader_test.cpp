@@ -345,7 +345,7 @@ TEST(Chunks, GreyAndRgbKeysTakeTheStoredFormOfTheirDepth) {
 TEST(Chunks, TwoBitGreyShowsTheFourPngLevels) {
     for (std::uint8_t interlace : {0, 1}) {
         TPNGObject image;
-        TBytes raw = interlace ? TBytes{0, 0x00, 0, 0x80, 0, 0x40, 0, 0xC0} : TBytes{0, 0x1B};
+        TBytes raw = interlace ? TBytes{0, 0x00, 0, 0x80, 0, 0x70} : TBytes{0, 0x1B};
         ReadPng(image,
                 TPngBuilder().Header(4, 1, 2, 0, interlace).ImageData(Deflate(raw)).End().Bytes());
         EXPECT_EQ(image.PixelColour(0, 0), gdi::RGB(0, 0, 0));
