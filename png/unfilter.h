@@ -12,6 +12,7 @@ inline constexpr std::size_t RowPadding = 16;
 
 // Undoes the filter of one row in place: row[0] is the filter type, row[1..length] the
 // data; previous is laid out alike and is all zeros for the first row of an image or pass.
+// Both buffers must extend RowPadding bytes beyond the row.
 // Undefined filter types leave the row unchanged.
 void UnfilterRow(std::uint8_t* row, const std::uint8_t* previous, std::size_t length,
                  std::size_t pixelStride);

@@ -82,9 +82,28 @@ void UnpackRgba(const std::uint8_t* s, const TRowTarget& t) {
     }
 }
 
+// Four pixels at a time: 12 source bytes (three words) become 12 DIB bytes. Each word is
+// stored on its own, so no store is read back through memory.
 void SwapRgb8(const std::uint8_t* s, const TRowTarget& t) {
     std::uint8_t* d = t.Pixels;
-    for (std::uint32_t k = 0; k < t.Count; ++k, s += 3, d += 3) {
+    const std::uint32_t count = t.Count;
+    std::uint32_t k = 0;
+    for (; k + 4 <= count; k += 4, s += 12, d += 12) {
+        std::uint32_t w0, w1, w2;
+        std::memcpy(&w0, s, 4);
+        std::memcpy(&w1, s + 4, 4);
+        std::memcpy(&w2, s + 8, 4);
+        const std::uint32_t out0 =
+            (w0 >> 16 & 0xFF) | (w0 & 0xFF00) | (w0 & 0xFF) << 16 | (w1 >> 8 & 0xFF) << 24;
+        const std::uint32_t out1 =
+            (w1 & 0xFF) | (w0 >> 24) << 8 | (w2 & 0xFF) << 16 | (w1 & 0xFF000000);
+        const std::uint32_t out2 =
+            (w1 >> 16 & 0xFF) | (w2 >> 24) << 8 | (w2 & 0xFF0000) | (w2 >> 8 & 0xFF) << 24;
+        std::memcpy(d, &out0, 4);
+        std::memcpy(d + 4, &out1, 4);
+        std::memcpy(d + 8, &out2, 4);
+    }
+    for (; k < count; ++k, s += 3, d += 3) {
         d[0] = s[2];
         d[1] = s[1];
         d[2] = s[0];
@@ -96,22 +115,30 @@ inline std::uint32_t Bgr(std::uint32_t rgba) {
     return __builtin_bswap32(rgba) >> 8;
 }
 
-// Four pixels at a time: 16 source bytes become 12 DIB bytes and 4 alpha bytes.
+// Four pixels at a time: 16 source bytes become 12 DIB bytes and 4 alpha bytes, each
+// stored as a word of its own.
 void SplitRgba8(const std::uint8_t* s, const TRowTarget& t) {
     std::uint8_t* d = t.Pixels;
     std::uint8_t* a = t.Alpha;
+    const std::uint32_t count = t.Count;
     std::uint32_t k = 0;
-    for (; k + 4 <= t.Count; k += 4, s += 16, d += 12, a += 4) {
-        std::uint32_t p[4];
-        std::memcpy(p, s, 16);
-        const std::uint32_t b0 = Bgr(p[0]), b1 = Bgr(p[1]), b2 = Bgr(p[2]), b3 = Bgr(p[3]);
-        const std::uint32_t words[3] = {b0 | b1 << 24, b1 >> 8 | b2 << 16, b2 >> 16 | b3 << 8};
-        std::memcpy(d, words, 12);
+    for (; k + 4 <= count; k += 4, s += 16, d += 12, a += 4) {
+        std::uint32_t p0, p1, p2, p3;
+        std::memcpy(&p0, s, 4);
+        std::memcpy(&p1, s + 4, 4);
+        std::memcpy(&p2, s + 8, 4);
+        std::memcpy(&p3, s + 12, 4);
+        const std::uint32_t b0 = Bgr(p0), b1 = Bgr(p1), b2 = Bgr(p2), b3 = Bgr(p3);
+        const std::uint32_t out0 = b0 | b1 << 24, out1 = b1 >> 8 | b2 << 16,
+                            out2 = b2 >> 16 | b3 << 8;
         const std::uint32_t alpha =
-            p[0] >> 24 | (p[1] >> 24) << 8 | (p[2] >> 24) << 16 | (p[3] >> 24) << 24;
+            p0 >> 24 | (p1 >> 24) << 8 | (p2 >> 24) << 16 | (p3 >> 24) << 24;
+        std::memcpy(d, &out0, 4);
+        std::memcpy(d + 4, &out1, 4);
+        std::memcpy(d + 8, &out2, 4);
         std::memcpy(a, &alpha, 4);
     }
-    for (; k < t.Count; ++k, s += 4, d += 3, ++a) {
+    for (; k < count; ++k, s += 4, d += 3, ++a) {
         d[0] = s[2];
         d[1] = s[1];
         d[2] = s[0];

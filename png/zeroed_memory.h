@@ -1,6 +1,7 @@
 #pragma once
-// A block of zero bytes whose pages the system commits only when they are touched, so a
-// large image that is never filled costs address space but no memory.
+// A block of zero bytes. Large blocks are mapped from the system, whose pages are committed
+// only when touched, so a large image that is never filled costs address space but no
+// memory; small blocks come from the heap, which is cheaper than a mapping.
 
 #include <cstddef>
 #include <cstdint>
@@ -24,4 +25,5 @@ private:
 
     std::uint8_t* FData = nullptr;
     std::size_t FSize = 0;
+    bool FMapped = false;
 };
