@@ -10,6 +10,12 @@ struct TPoint {
     friend bool operator==(const TPoint&, const TPoint&) = default;
 };
 
+struct TSize {
+    int cx = 0;
+    int cy = 0;
+    friend bool operator==(const TSize&, const TSize&) = default;
+};
+
 struct TRect {
     int Left = 0;
     int Top = 0;
@@ -25,9 +31,15 @@ struct TRect {
     friend bool operator==(const TRect&, const TRect&) = default;
 };
 
-inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+inline TRect Rect(int left, int top, int right, int bottom) {
+    return {left, top, right, bottom};
+}
 inline TRect Bounds(int left, int top, int width, int height) {
     return {left, top, left + width, top + height};
 }
-inline gdi::RECT ToRECT(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
-inline TRect FromRECT(const gdi::RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+inline gdi::RECT ToRECT(const TRect& r) {
+    return {r.Left, r.Top, r.Right, r.Bottom};
+}
+inline TRect FromRECT(const gdi::RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}

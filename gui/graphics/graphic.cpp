@@ -1,5 +1,8 @@
 #include "gui/graphics/graphic.h"
 
+#include "gui/classes/exceptions.h"
+#include "gui/graphics/messages.h"
+
 void TGraphic::SetTransparent(bool value) {
     if (value == FTransparent)
         return;
@@ -15,6 +18,14 @@ void TGraphic::LoadFromFile(const std::string& fileName) {
 void TGraphic::SaveToFile(const std::string& fileName) {
     TFileStream stream(fileName, fmCreate);
     SaveToStream(stream);
+}
+
+TClipboardData TGraphic::SaveToClipboardFormat() {
+    throw EInvalidGraphic(SUnknownClipboardFormat);
+}
+
+void TGraphic::LoadFromClipboardFormat(gdi::UINT, gdi::HGDIOBJ, gdi::HPALETTE) {
+    throw EInvalidGraphic(SUnknownClipboardFormat);
 }
 
 void TGraphic::Changed() {

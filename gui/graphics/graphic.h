@@ -6,12 +6,21 @@
 #include "gui/classes/persistent.h"
 #include "gui/classes/stream.h"
 #include "gui/graphics/geometry.h"
+#include "platform/clipboard/clipboard.h"
 #include "platform/gdi/handles.h"
 
 #include <functional>
 #include <string>
 
 class TCanvas;
+
+// A graphic as clipboard data: the format, the object the clipboard is to own, and a palette
+// to put beside it (may be empty).
+struct TClipboardData {
+    gdi::UINT Format = 0;
+    clipboard::TOwnedObject Data;
+    gdi::TOwnedPalette Palette;
+};
 
 class TGraphic : public TPersistent {
 public:
@@ -32,6 +41,15 @@ public:
     virtual void SaveToStream(TStream& stream) = 0;
     void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName);
+
+    // A new copy of the graphic for the clipboard. The base raises EInvalidGraphic
+    // "Unsupported clipboard format".
+    virtual TClipboardData SaveToClipboardFormat();
+    // Becomes a copy of clipboard data that the clipboard keeps owning. The base raises
+    // EInvalidGraphic "Unsupported clipboard format", as graphics do for formats they do not
+    // read.
+    virtual void LoadFromClipboardFormat(gdi::UINT format, gdi::HGDIOBJ data,
+                                         gdi::HPALETTE palette);
 
     // Called after the picture changed; the owner (a TPicture, an image control) repaints.
     std::function<void(TObject* sender)> OnChange;

@@ -100,7 +100,9 @@ int StretchDIBits(HDC dc, int x, int y, int width, int height, int srcX, int src
         return 0;
     // The view lists rows top first; bottom-up sources count srcY from the bottom row.
     const detail::TSurface view = detail::DibView(*format, bits);
-    const int top = format->TopDown ? srcY : format->Height - srcY - srcHeight;
+    const int top = format->TopDown
+                        ? srcY
+                        : detail::SaturateToInt((long long)format->Height - srcY - srcHeight);
     const detail::TSource source{&view, {srcX, top, srcWidth, srcHeight}, RGB(255, 255, 255)};
     if (!Run(*target, DeviceArea(*target, x, y, width, height), &source, nullptr, rop))
         return 0;

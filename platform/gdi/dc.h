@@ -6,6 +6,8 @@
 #include "platform/gdi/objects.h"
 #include "platform/gdi/region.h"
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -14,6 +16,11 @@ namespace gdi {
 enum class TContextKind { ckMemory, ckDisplay, ckScreen };
 
 namespace detail {
+
+inline int SaturateToInt(long long v) {
+    return int(
+        std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 
 // What SaveDC keeps and RestoreDC brings back.
 struct TContextState {
@@ -51,15 +58,19 @@ struct DeviceContext {
     const std::vector<RECT>& ClipRects() { return Clip().Rects(); }
     void InvalidateClip() { FClipValid = false; }
 
+    // Logical to device pixels, saturating instead of overflowing.
     POINT ToDevice(int x, int y) const {
-        return {x + State.ViewportOrigin.x, y + State.ViewportOrigin.y};
+        return {Shift(x, State.ViewportOrigin.x), Shift(y, State.ViewportOrigin.y)};
     }
     RECT ToDevice(const RECT& r) const {
-        const POINT o = State.ViewportOrigin;
-        return {r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y};
+        const POINT a = ToDevice(r.left, r.top);
+        const POINT b = ToDevice(r.right, r.bottom);
+        return {a.x, a.y, b.x, b.y};
     }
 
 private:
+    static int Shift(int v, int by) { return detail::SaturateToInt((long long)v + by); }
+
     TRegion FClip;
     bool FClipValid = false;
 };

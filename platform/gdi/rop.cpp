@@ -7,10 +7,17 @@ namespace gdi::detail {
 
 namespace {
 
+// Loops over only the operands an operation reads, so the compiler can vectorise them.
 template <class Op>
-void Each(TPixel* d, const TPixel* s, const TPixel* p, int n, Op op) {
+void WithSource(TPixel* d, const TPixel* s, int n, Op op) {
     for (int i = 0; i < n; ++i)
-        d[i] = op(p ? p[i] : 0, s ? s[i] : 0, d[i]);
+        d[i] = op(s[i], d[i]);
+}
+
+template <class Op>
+void WithPattern(TPixel* d, const TPixel* p, int n, Op op) {
+    for (int i = 0; i < n; ++i)
+        d[i] = op(p[i], d[i]);
 }
 
 // The sum of the minterms that the truth table selects.
@@ -55,30 +62,29 @@ void ApplyRop(std::uint8_t code, TPixel* d, const TPixel* s, const TPixel* p, in
     case 0xAA: // destination unchanged
         return;
     case 0x33:
-        return Each(d, s, p, n, [](TPixel, TPixel sv, TPixel) { return ~sv; });
+        return WithSource(d, s, n, [](TPixel sv, TPixel) { return ~sv; });
     case 0x88:
-        return Each(d, s, p, n, [](TPixel, TPixel sv, TPixel dv) { return sv & dv; });
+        return WithSource(d, s, n, [](TPixel sv, TPixel dv) { return sv & dv; });
     case 0xEE:
-        return Each(d, s, p, n, [](TPixel, TPixel sv, TPixel dv) { return sv | dv; });
+        return WithSource(d, s, n, [](TPixel sv, TPixel dv) { return sv | dv; });
     case 0x66:
-        return Each(d, s, p, n, [](TPixel, TPixel sv, TPixel dv) { return sv ^ dv; });
-    case 0x55:
-        return Each(d, s, p, n, [](TPixel, TPixel, TPixel dv) { return ~dv; });
-    case 0x5A:
-        return Each(d, s, p, n, [](TPixel pv, TPixel, TPixel dv) { return pv ^ dv; });
+        return WithSource(d, s, n, [](TPixel sv, TPixel dv) { return sv ^ dv; });
     case 0x44:
-        return Each(d, s, p, n, [](TPixel, TPixel sv, TPixel dv) { return sv & ~dv; });
+        return WithSource(d, s, n, [](TPixel sv, TPixel dv) { return sv & ~dv; });
     case 0x22:
-        return Each(d, s, p, n, [](TPixel, TPixel sv, TPixel dv) { return ~sv & dv; });
+        return WithSource(d, s, n, [](TPixel sv, TPixel dv) { return ~sv & dv; });
     case 0xBB:
-        return Each(d, s, p, n, [](TPixel, TPixel sv, TPixel dv) { return ~sv | dv; });
+        return WithSource(d, s, n, [](TPixel sv, TPixel dv) { return ~sv | dv; });
     case 0x11:
-        return Each(d, s, p, n, [](TPixel, TPixel sv, TPixel dv) { return ~(sv | dv); });
-    case 0xC0:
-        return Each(d, s, p, n, [](TPixel pv, TPixel sv, TPixel) { return pv & sv; });
+        return WithSource(d, s, n, [](TPixel sv, TPixel dv) { return ~(sv | dv); });
+    case 0x55:
+        return WithPattern(d, d, n, [](TPixel, TPixel dv) { return ~dv; });
+    case 0x5A:
+        return WithPattern(d, p, n, [](TPixel pv, TPixel dv) { return pv ^ dv; });
     default:
-        return Each(d, s, p, n,
-                    [code](TPixel pv, TPixel sv, TPixel dv) { return Evaluate(code, pv, sv, dv); });
+        for (int i = 0; i < n; ++i)
+            d[i] = Evaluate(code, p ? p[i] : 0, s ? s[i] : 0, d[i]);
+        return;
     }
 }
 

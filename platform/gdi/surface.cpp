@@ -21,6 +21,12 @@ int ChannelDistance(TPixel a, TPixel b) {
     return sum;
 }
 
+// The nearer of black (0) and white (1): white is nearer exactly when the channels add up to
+// more than half of 3 x 255, and the sum, a whole number, is never exactly half.
+std::uint8_t NearerToWhite(TPixel p) {
+    return ((p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF)) > 382 ? 1 : 0;
+}
+
 } // namespace
 
 std::optional<std::size_t> RowBytes(long long width, int bitsPerPixel, int alignment) {
@@ -121,7 +127,7 @@ void TSurface::Write(std::uint8_t* row, int x, int count, const TPixel* in) cons
         for (int done = 0; done < count;) {
             const int n = std::min(count - done, 256);
             for (int i = 0; i < n; ++i)
-                indices[i] = Nearest(in[done + i]);
+                indices[i] = Monochrome ? NearerToWhite(in[done + i]) : Nearest(in[done + i]);
             WriteIndices(row, x + done, n, indices);
             done += n;
         }

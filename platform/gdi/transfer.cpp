@@ -23,10 +23,11 @@ struct TAxis {
     int At(int d) const { return Identity ? d + Offset : Source[std::size_t(d - Lo)]; }
 };
 
-// The device pixels [lo, hi) that an extent from origin covers.
+// The device pixels [lo, hi) that an extent from origin covers, kept within int.
 std::pair<int, int> Span(int origin, int extent) {
-    return extent >= 0 ? std::pair{origin, origin + extent}
-                       : std::pair{origin + extent + 1, origin + 1};
+    const long long o = origin;
+    return extent >= 0 ? std::pair{SaturateToInt(o), SaturateToInt(o + extent)}
+                       : std::pair{SaturateToInt(o + extent + 1), SaturateToInt(o + 1)};
 }
 
 TAxis MapAxis(int dOrigin, int dExtent, int limit, const int* sOrigin, int sExtent, int sLimit) {
@@ -41,11 +42,13 @@ TAxis MapAxis(int dOrigin, int dExtent, int limit, const int* sOrigin, int sExte
     const long long dn = dExtent < 0 ? -(long long)dExtent : dExtent;
     const long long sn = sExtent < 0 ? -(long long)sExtent : sExtent;
     if (dn == sn && (dExtent < 0) == (sExtent < 0)) {
+        // Trim to where the source exists; an offset that reaches no source pixel leaves the
+        // axis empty before it could overflow.
+        const long long offset = (long long)*sOrigin - dOrigin;
         axis.Identity = true;
-        axis.Offset = *sOrigin - dOrigin;
-        // Trim to where the source exists.
-        axis.Lo = std::max(axis.Lo, -axis.Offset);
-        axis.Hi = std::max(axis.Lo, std::min(axis.Hi, sLimit - axis.Offset));
+        axis.Lo = int(std::max<long long>(axis.Lo, -offset));
+        axis.Hi = int(std::max<long long>(axis.Lo, std::min<long long>(axis.Hi, sLimit - offset)));
+        axis.Offset = axis.Lo < axis.Hi ? int(offset) : 0;
         return axis;
     }
     axis.Source.resize(std::size_t(axis.Hi - axis.Lo));
@@ -81,10 +84,19 @@ int Mod8(int v) {
     return v & 7;
 }
 
+constexpr std::uint8_t kPatternCopy = 0xF0;
+
+// Writes the first period of the pattern row, then doubles the written part.
 void FillPattern(const TPattern& pattern, int y, int x, int n, TPixel* out) {
     const TPixel* row = &pattern.Pixels[std::size_t(Mod8(y - pattern.Origin.y)) * 8];
-    for (int i = 0; i < n; ++i)
+    const int period = std::min(n, 8);
+    for (int i = 0; i < period; ++i)
         out[i] = row[Mod8(x + i - pattern.Origin.x)];
+    for (int done = period; done < n;) {
+        const int chunk = std::min(done, n - done);
+        std::memcpy(out + done, out, std::size_t(chunk) * sizeof(TPixel));
+        done += chunk;
+    }
 }
 
 // Copies the rows of `source` that a same-surface transfer reads, so the transfer reads the
@@ -120,10 +132,16 @@ public:
         TPixel* d = FScratch.Dst.data();
         if (FDst.BitsPerPixel == 32)
             d = reinterpret_cast<TPixel*>(dstRow) + x0;
-        else
+        if (FDst.BitsPerPixel == 32 && FT.Code == kPatternCopy && !FT.Mask) {
+            FillPattern(*FT.Pattern, y, x0, n, d);
+            return;
+        }
+        if (FDst.BitsPerPixel != 32)
             FDst.Read(dstRow, x0, n, d);
         const TPixel* s = nullptr;
-        if (src) {
+        if (src && src->BitsPerPixel == 32 && FX.Identity && !FDst.Monochrome) {
+            s = reinterpret_cast<const TPixel*>(src->Row(srcY)) + (x0 + FX.Offset);
+        } else if (src) {
             ReadSource(*src, src->Row(srcY), x0, n, FScratch.Src.data());
             Convert(*src, FScratch.Src.data(), n);
             s = FScratch.Src.data();
@@ -363,13 +381,18 @@ bool Transfer(DeviceContext& dc, const TTransfer& t) {
     return true;
 }
 
-void PaintRect(DeviceContext& dc, const RECT& rect, std::uint8_t code, const TPattern& pattern) {
+void PaintRect(DeviceContext& dc, const RECT& rect, std::uint8_t code, const TPattern& pattern,
+               const std::optional<RECT>& limit) {
+    // Cut to where drawing can happen first, so the extents cannot overflow.
+    const RECT r = IntersectRects(rect, dc.Clip().BoundingBox());
+    if (r.IsEmpty())
+        return;
     TTransfer t;
-    t.Target = {rect.left, rect.top, rect.Width(), rect.Height()};
+    t.Target = {r.left, r.top, r.Width(), r.Height()};
     t.Pattern = &pattern;
     t.Code = code;
-    if (!rect.IsEmpty())
-        Transfer(dc, t);
+    t.Limit = limit;
+    Transfer(dc, t);
 }
 
 } // namespace gdi::detail

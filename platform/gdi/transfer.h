@@ -67,6 +67,7 @@ struct TTransfer {
 bool Transfer(DeviceContext& dc, const TTransfer& transfer);
 
 // Applies a pattern operation to a device rectangle, as fills and pens do.
-void PaintRect(DeviceContext& dc, const RECT& rect, std::uint8_t code, const TPattern& pattern);
+void PaintRect(DeviceContext& dc, const RECT& rect, std::uint8_t code, const TPattern& pattern,
+               const std::optional<RECT>& limit = std::nullopt);
 
 } // namespace gdi::detail

@@ -1,6 +1,7 @@
 #include "tests/gdi/canvas.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace gdi {
 namespace {
@@ -191,6 +192,22 @@ TEST(Transfer, AreasOutsideEitherSurfaceAreSkipped) {
     EXPECT_FALSE(BitBlt(dst.DC(), 0, 0, 1, 1, nullptr, 0, 0, SRCCOPY));
     EXPECT_TRUE(BitBlt(dst.DC(), 0, 0, 1, 1, nullptr, 0, 0, BLACKNESS)) << "no source needed";
     EXPECT_EQ(dst.At(0, 0), kBlack);
+}
+
+TEST(Transfer, AbsurdCoordinatesNeitherOverflowNorStray) {
+    const int big = std::numeric_limits<int>::max();
+    const int small = std::numeric_limits<int>::min();
+    TCanvas src(2, 2, kRed);
+    TCanvas dst(3, 3, kWhite);
+    EXPECT_TRUE(BitBlt(dst.DC(), big - 1, 0, big, big, src.DC(), 0, 0, SRCCOPY));
+    EXPECT_TRUE(
+        StretchBlt(dst.DC(), small, small, big, big, src.DC(), big, small, -big, big, SRCCOPY));
+    EXPECT_TRUE(PatBlt(dst.DC(), 1, 1, small, big, DSTINVERT));
+    EXPECT_EQ(dst.Picture(kWhite), "###|..#|..#") << "columns up to 1, rows from 1";
+    SetViewportOrgEx(dst.DC(), big, big, nullptr);
+    TOwnedBrush red(CreateSolidBrush(kRed));
+    EXPECT_EQ(FillRect(dst.DC(), {small, small, big, big}, red.Get()), 1);
+    EXPECT_EQ(dst.Picture(kRed), "###|###|###");
 }
 
 TEST(Transfer, PaletteDestinationsTakeTheNearestEntryOrCopyIndices) {

@@ -1,0 +1,62 @@
+#pragma once
+// A font realised at one size: a FreeType face, its metrics by the platform's rules, and the
+// rendered glyphs, cached. Instances are shared by every font object with the same request
+// and live as long as the process, so repeated text costs one lookup per character.
+
+#include "platform/gdi/types.h"
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+namespace gdi::detail {
+
+// A rendered glyph: grey coverage 0..255, row by row, placed relative to the pen position
+// on the baseline.
+struct TGlyph {
+    int Advance = 0;
+    int Left = 0;
+    int Top = 0; // rows above the baseline
+    int Width = 0;
+    int Height = 0;
+    std::vector<std::uint8_t> Coverage;
+};
+
+// A horizontal stroke relative to the baseline (positive offsets lie below it).
+struct TStroke {
+    int Offset = 0;
+    int Thickness = 1;
+};
+
+class TFontInstance {
+public:
+    // The instance for a font request, realised on first use.
+    static std::shared_ptr<TFontInstance> Get(const LOGFONT& font);
+
+    explicit TFontInstance(const LOGFONT& font);
+    TFontInstance(const TFontInstance&) = delete;
+    TFontInstance& operator=(const TFontInstance&) = delete;
+    ~TFontInstance();
+
+    const TEXTMETRIC& Metrics() const { return FMetrics; }
+    const TStroke& Underline() const { return FUnderline; }
+    const TStroke& StrikeOut() const { return FStrikeOut; }
+    // Control characters have no picture and no width.
+    const TGlyph& Glyph(char32_t c);
+    int Advance(char32_t c) { return Glyph(c).Advance; }
+
+private:
+    TGlyph Render(char32_t c) const;
+    void ComputeMetrics(const LOGFONT& font);
+
+    struct TFace;
+    std::unique_ptr<TFace> FFace;
+    bool FSynthBold = false;
+    bool FSynthItalic = false;
+    TEXTMETRIC FMetrics;
+    TStroke FUnderline;
+    TStroke FStrikeOut;
+    std::unordered_map<char32_t, TGlyph> FGlyphs;
+};
+
+} // namespace gdi::detail

@@ -1,0 +1,103 @@
+#include "platform/gdi/text_render.h"
+
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/rop.h"
+#include "platform/gdi/transfer.h"
+
+#include <algorithm>
+
+namespace gdi::detail {
+
+namespace {
+
+constexpr std::uint8_t kCopy = RopCode(PATCOPY);
+constexpr int kMonochromeThreshold = 128;
+
+void Fill(DeviceContext& dc, const RECT& rect, COLORREF colour, const std::optional<RECT>& limit) {
+    PaintRect(dc, rect, kCopy, SolidPattern(SurfaceColour(dc, colour)), limit);
+}
+
+TPixel Blend(TPixel d, TPixel t, int coverage) {
+    TPixel out = d & 0xFF000000;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int dc = int((d >> shift) & 0xFF);
+        const int tc = int((t >> shift) & 0xFF);
+        out |= TPixel((tc * coverage + dc * (255 - coverage) + 127) / 255) << shift;
+    }
+    return out;
+}
+
+// Blends one glyph with its top-left corner at device (x, y) inside the rectangle `area`.
+void BlendGlyph(const TSurface& surface, const TGlyph& glyph, int x, int y, const RECT& area,
+                TPixel ink, std::vector<TPixel>& row) {
+    const RECT box = IntersectRects({x, y, x + glyph.Width, y + glyph.Height}, area);
+    if (box.IsEmpty())
+        return;
+    const int n = box.Width();
+    row.resize(std::size_t(n));
+    for (int py = box.top; py < box.bottom; ++py) {
+        std::uint8_t* line = surface.Row(py);
+        surface.Read(line, box.left, n, row.data());
+        const std::uint8_t* coverage =
+            &glyph.Coverage[std::size_t(py - y) * std::size_t(glyph.Width) +
+                            std::size_t(box.left - x)];
+        for (int i = 0; i < n; ++i) {
+            if (surface.Monochrome)
+                row[std::size_t(i)] =
+                    coverage[i] >= kMonochromeThreshold ? ink : row[std::size_t(i)];
+            else if (coverage[i])
+                row[std::size_t(i)] = Blend(row[std::size_t(i)], ink, coverage[i]);
+        }
+        surface.Write(line, box.left, n, row.data());
+    }
+}
+
+} // namespace
+
+TFontInstance& SelectedFont(DeviceContext& dc) {
+    TFont* font =
+        dc.State.Font ? dc.State.Font : static_cast<TFont*>(GetStockObject(DEFAULT_GUI_FONT));
+    if (!font->Instance)
+        font->Instance = TFontInstance::Get(font->Log);
+    return *font->Instance;
+}
+
+void DrawTextLine(DeviceContext& dc, TFontInstance& font, POINT origin, const TTextLine& line,
+                  const std::optional<RECT>& limit) {
+    const TSurface* surface = dc.Surface();
+    if (!surface)
+        return;
+    const TEXTMETRIC& m = font.Metrics();
+    if (dc.State.BkMode == OPAQUE)
+        Fill(dc, {origin.x, origin.y, origin.x + line.Width, origin.y + m.tmHeight},
+             dc.State.BkColour, limit);
+
+    const int baseline = origin.y + m.tmAscent;
+    const TPixel ink =
+        surface->Monochrome ? SurfaceColour(dc, dc.State.TextColour) : ToPixel(dc.State.TextColour);
+    std::vector<TPixel> row;
+    for (const RECT& clip : dc.ClipRects()) {
+        const RECT area = limit ? IntersectRects(clip, *limit) : clip;
+        for (const TPlacedChar& c : line.Chars) {
+            const TGlyph& glyph = font.Glyph(c.Char);
+            if (glyph.Width > 0)
+                BlendGlyph(*surface, glyph, origin.x + c.X + glyph.Left, baseline - glyph.Top, area,
+                           ink, row);
+        }
+    }
+
+    const auto stroke = [&](int left, int right, const TStroke& s) {
+        const int top = baseline + s.Offset;
+        Fill(dc, {origin.x + left, top, origin.x + right, top + s.Thickness}, dc.State.TextColour,
+             limit);
+    };
+    if (m.tmUnderlined)
+        stroke(0, line.Width, font.Underline());
+    if (m.tmStruckOut)
+        stroke(0, line.Width, font.StrikeOut());
+    for (const TPlacedChar& c : line.Chars)
+        if (c.Underlined)
+            stroke(c.X, c.X + font.Advance(c.Char), font.Underline());
+}
+
+} // namespace gdi::detail
