@@ -1,6 +1,7 @@
 #include "platform/gdi/dc.h"
 
 #include "platform/gdi/gdi.h"
+#include "platform/gdi/quarantine.h"
 #include "platform/system/answers.h"
 
 #include <algorithm>
@@ -177,6 +178,8 @@ bool DeleteDC(HDC dc) {
     if (!context)
         return false;
     detail::ReleaseSelections(*context);
+    static detail::TQuarantine<DeviceContext> quarantine;
+    quarantine.Keep(std::move(detail::Contexts()[dc]));
     detail::Contexts().erase(dc);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "platform/gdi/objects.h"
 
 #include "platform/gdi/gdi.h"
+#include "platform/gdi/quarantine.h"
 
 #include <unordered_map>
 
@@ -17,6 +18,18 @@ struct TEntry {
 std::unordered_map<HGDIOBJ, TEntry>& Table() {
     static std::unordered_map<HGDIOBJ, TEntry> table;
     return table;
+}
+
+// Frees what a deleted object holds and keeps its small shell for a while.
+void Retire(std::unique_ptr<GdiObject> object) {
+    static TQuarantine<GdiObject> quarantine;
+    if (auto* bitmap = dynamic_cast<TBitmap*>(object.get())) {
+        bitmap->Memory = TPixelMemory();
+        bitmap->Surface = TSurface();
+    }
+    if (auto* font = dynamic_cast<TFont*>(object.get()))
+        font->Instance.reset();
+    quarantine.Keep(std::move(object));
 }
 
 TEntry* FindEntry(HGDIOBJ handle) {
@@ -139,6 +152,7 @@ bool DeleteObject(HGDIOBJ object) {
         return true;
     if (entry->Selections > 0)
         return false;
+    detail::Retire(std::move(entry->Object));
     detail::Table().erase(object);
     return true;
 }

@@ -78,7 +78,7 @@ void RemoveSelection(HGDIOBJ handle);
 // The 1 x 1 monochrome bitmap that every new memory context starts with; any number of
 // contexts may hold it.
 TBitmap* StockBitmap();
-// A stock object, never deleted; `make` builds it on first use.
+// Registers a stock object: deleting it does nothing and succeeds.
 HGDIOBJ MakeStock(std::unique_ptr<GdiObject> object);
 
 } // namespace gdi::detail

@@ -39,7 +39,6 @@ public:
     std::uint8_t* Row(int y) const {
         return Bits + std::size_t(TopDown ? y : Height - 1 - y) * Stride;
     }
-    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < Width && y < Height; }
 
     void Read(const std::uint8_t* row, int x, int count, TPixel* out) const;
     // Indexed formats store the nearest table entry of each pixel.

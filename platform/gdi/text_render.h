@@ -14,8 +14,8 @@ namespace gdi::detail {
 // The font selected into a context, realised.
 TFontInstance& SelectedFont(DeviceContext& dc);
 
-// Draws a line whose cell has its top-left corner at (x, y) in device pixels and is `width`
-// wide; nothing is drawn outside `limit` when one is given.
+// Draws a line whose first cell has its top-left corner at `origin` in device pixels;
+// nothing is drawn outside `limit` when one is given.
 void DrawTextLine(DeviceContext& dc, TFontInstance& font, POINT origin, const TTextLine& line,
                   const std::optional<RECT>& limit);
 

@@ -121,7 +121,7 @@ public:
         FScratch.Reserve(std::size_t(std::max(1, xAxis.Hi - xAxis.Lo)));
     }
 
-    // Processes destination row y over [x0, x1); srcRow is null without a source.
+    // Processes destination row y over [x0, x1); src is null without a source.
     void Row(const TSurface* src, int srcY, int y, int x0, int x1) {
         const int n = x1 - x0;
         std::uint8_t* dstRow = FDst.Row(y);
@@ -138,14 +138,7 @@ public:
         }
         if (FDst.BitsPerPixel != 32)
             FDst.Read(dstRow, x0, n, d);
-        const TPixel* s = nullptr;
-        if (src && src->BitsPerPixel == 32 && FX.Identity && !FDst.Monochrome) {
-            s = reinterpret_cast<const TPixel*>(src->Row(srcY)) + (x0 + FX.Offset);
-        } else if (src) {
-            ReadSource(*src, src->Row(srcY), x0, n, FScratch.Src.data());
-            Convert(*src, FScratch.Src.data(), n);
-            s = FScratch.Src.data();
-        }
+        const TPixel* s = src ? SourcePixels(*src, srcY, x0, n) : nullptr;
         const TPixel* p = nullptr;
         if (FT.Pattern) {
             FillPattern(*FT.Pattern, y, x0, n, FScratch.Pat.data());
@@ -165,6 +158,16 @@ public:
     }
 
 private:
+    // The source row under destination [x0, x0 + n) as the destination sees it: read in
+    // place when nothing needs converting, otherwise gathered and converted.
+    const TPixel* SourcePixels(const TSurface& src, int srcY, int x0, int n) {
+        if (src.BitsPerPixel == 32 && FX.Identity && !FDst.Monochrome)
+            return reinterpret_cast<const TPixel*>(src.Row(srcY)) + (x0 + FX.Offset);
+        ReadSource(src, src.Row(srcY), x0, n, FScratch.Src.data());
+        Convert(src, FScratch.Src.data(), n);
+        return FScratch.Src.data();
+    }
+
     // The source columns of destination [x0, x0 + n): the smallest, the largest.
     std::pair<int, int> SourceRange(int x0, int n) const {
         const int a = FX.At(x0);
