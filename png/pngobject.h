@@ -14,6 +14,11 @@
 
 enum TPngTransparency { trNone, trColourKey, trAlpha };
 
+// Lets pictures load ".png" files as TPNGObject ("Portable Network Graphics"). Runs by
+// itself in every program that uses TPNGObject; a program that reaches the codec only
+// through TPicture calls it once.
+void RegisterPngPictureFormat();
+
 using TGammaTable = std::array<std::uint8_t, 256>;
 
 class TPNGObject : public TGraphic {
@@ -30,11 +35,18 @@ public:
     void SetWidth(int value) override;
     void SetHeight(int value) override;
     bool Empty() const override { return FChunks.Count() == 0; }
-    bool Transparent() const override { return Transparency() != trNone; }
+    // False without a header, where the transparency kind is undefined.
+    bool Transparent() const override { return HasHeader() && Transparency() != trNone; }
     gdi::HPALETTE Palette() override { return GetPaletteHandle(); }
     void SetPalette(gdi::HPALETTE palette) override { SetPaletteHandle(palette); }
     void LoadFromStream(TStream& stream) override { ReadFromStream(stream); }
     void SaveToStream(TStream& stream) override { WriteToStream(stream); }
+    // A bitmap of the image's size with the image drawn on it (blended over the bitmap's
+    // white), as a bitmap puts itself on the clipboard.
+    TClipboardData SaveToClipboardFormat() override;
+    // Becomes an RGB or palette image of the clipboard's bitmap, without transparency.
+    void LoadFromClipboardFormat(gdi::UINT format, gdi::HGDIOBJ data,
+                                 gdi::HPALETTE palette) override;
     // From a TPNGObject: CopyFromPng; from a TBitmap: AssignFromBitmapHandle; else the
     // class library's cannot-assign error.
     void Assign(const TPersistent* source) override;
