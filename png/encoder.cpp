@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstring>
+#include <memory>
 #include <vector>
 #include <zlib.h>
 
@@ -57,7 +58,8 @@ class TImageDataEncoder {
 public:
     TImageDataEncoder(const TPNGObject& image, const TChunkIHDR& header, TStream& stream)
         : FImage(image), FHeader(header), FStream(stream), FDepth(png::WrittenBitDepth(header)),
-          FFilters(image.RowFilters()), FOutput(image.IdatLimit()) {
+          FFilters(image.RowFilters()), FOutputSize(image.IdatLimit()),
+          FOutput(std::make_unique_for_overwrite<std::uint8_t[]>(FOutputSize)) {
         const auto full = png::RowGeometry(header.ColourType(), FDepth, header.Width());
         FOffset = std::max<std::uint32_t>(full.PixelStride, 1);
         FCurrent.assign(full.RowLength, 0);
@@ -68,8 +70,8 @@ public:
         const int result = deflateInit(&FZStream, image.DeflateLevel());
         if (result != Z_OK)
             png::RaiseZlibError(result);
-        FZStream.next_out = FOutput.data();
-        FZStream.avail_out = uInt(FOutput.size());
+        FZStream.next_out = FOutput.get();
+        FZStream.avail_out = FOutputSize;
     }
     ~TImageDataEncoder() { deflateEnd(&FZStream); }
     TImageDataEncoder(const TImageDataEncoder&) = delete;
@@ -272,11 +274,11 @@ private:
 
     // Writes what the output buffer holds as one IDAT chunk; nothing when it is empty.
     void FlushOutput() {
-        const auto filled = std::uint32_t(FOutput.size() - FZStream.avail_out);
+        const std::uint32_t filled = FOutputSize - FZStream.avail_out;
         if (filled > 0)
-            png::WriteFramedChunk(FStream, png::ctIDAT, FOutput.data(), filled);
-        FZStream.next_out = FOutput.data();
-        FZStream.avail_out = uInt(FOutput.size());
+            png::WriteFramedChunk(FStream, png::ctIDAT, FOutput.get(), filled);
+        FZStream.next_out = FOutput.get();
+        FZStream.avail_out = FOutputSize;
     }
 
     const TPNGObject& FImage;
@@ -288,7 +290,9 @@ private:
     std::vector<std::uint8_t> FCurrent;
     std::vector<std::uint8_t> FPrevious;
     std::array<std::vector<std::uint8_t>, png::FilterTypeCount> FCandidates;
-    std::vector<std::uint8_t> FOutput;
+    // Left uninitialised: a large limit costs memory only as far as output is written.
+    std::uint32_t FOutputSize;
+    std::unique_ptr<std::uint8_t[]> FOutput;
     z_stream FZStream{};
 };
 

@@ -3,6 +3,7 @@
 
 #include "png/errors.h"
 #include "png/pngobject.h"
+#include "png/registry.h"
 #include "tests/png/png_test_support.h"
 
 #include <gtest/gtest.h>
@@ -434,6 +435,33 @@ TEST(ChunkList, AddChunkPlacesEachKindAndRefusesDuplicates) {
     TPNGObject empty;
     EXPECT_EQ(FailureOf([&] { empty.Chunks().AddChunk<TChunktEXt>(); }),
               (TFailure{"EPngError", png::msg::InvalidImageForAdd}));
+}
+
+class TChunkteSt : public TChunk {
+public:
+    static constexpr TChunkType ClassType = MakeChunkType("teSt");
+    explicit TChunkteSt(TPNGObject* owner) : TChunk(owner) {}
+};
+
+class TOtherText : public TChunk {
+public:
+    static constexpr TChunkType ClassType = png::cttEXt;
+    explicit TOtherText(TPNGObject* owner) : TChunk(owner) {}
+};
+
+TEST(Registry, TheFirstClassRegisteredForATypeIsChosen) {
+    RegisterChunkClass<TChunkteSt>();
+    RegisterChunkClass<TOtherText>();
+    TPNGObject image;
+    ReadPng(image, RgbImage()
+                       .Chunk("teSt", {1})
+                       .Chunk("tEXt", {'a', 0, 'b'})
+                       .ImageData(RgbData())
+                       .End()
+                       .Bytes());
+    EXPECT_NE(dynamic_cast<TChunkteSt*>(image.Chunks().Item(1)), nullptr);
+    EXPECT_NE(dynamic_cast<TChunktEXt*>(image.Chunks().Item(2)), nullptr);
+    EXPECT_EQ(typeid(*CreateChunkFor(&image, MakeChunkType("abCD"))), typeid(TChunk));
 }
 
 TEST(Image, NewObjectHasNoHeader) {

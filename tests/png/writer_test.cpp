@@ -253,6 +253,36 @@ TEST(Writer, SixteenBitRgbaKeepsItsColoursThroughGammaInBothLayouts) {
     }
 }
 
+TEST(Writer, HugeIdatLimitCostsOnlyTheOutputWritten) {
+    TPNGObject image;
+    ReadRows(image, 4, 8, 0, {{1, 2, 3, 4}});
+    image.SetIdatLimit(0xFFFFFFF0u);
+    const std::size_t before = ResidentBytes();
+    const auto sizes = IdatSizes(WritePng(image));
+    EXPECT_LT(ResidentBytes() - std::min(before, ResidentBytes()), 64u << 20);
+    EXPECT_EQ(sizes.size(), 1u);
+}
+
+TEST(Writer, CompressionLevelZlibRefusesFailsTheImageDataButSkipsOnlyTheText) {
+    TPNGObject image;
+    ReadPng(image, TPngBuilder()
+                       .Header(1, 1, 8, 0)
+                       .Chunk("zTXt", {'K', 0, 0, 0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01})
+                       .ImageData(Deflate({0, 9}))
+                       .End()
+                       .Bytes());
+    image.SetDeflateLevel(10);
+    TMemoryStream stream;
+    const TFailure failure = FailureOf([&] { image.WriteToStream(stream); });
+    EXPECT_EQ(failure.ClassName, "EPNGZLIBError");
+    EXPECT_EQ(failure.Message.substr(failure.Message.size() - 17), "stream error (-2)");
+    // The signature and the header; the text chunk was left out, the image data failed.
+    const auto chunks = ParseChunks(stream.Bytes());
+    EXPECT_EQ(stream.Bytes().size(), 8u + 25u);
+    ASSERT_EQ(chunks.size(), 1u);
+    EXPECT_EQ(chunks[0].Type, "IHDR");
+}
+
 TEST(Writer, EmptyImageWritesTheSignatureAlone) {
     TPNGObject image;
     EXPECT_EQ(WritePng(image), (TBytes{137, 80, 78, 71, 13, 10, 26, 10}));
