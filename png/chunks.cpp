@@ -40,8 +40,13 @@ void TChunkgAMA::CopyFrom(const TChunk& source) {
     SetGammaValue(StoredGamma(CompatibleSource<TChunkgAMA>(source)));
 }
 
+// A body of another length carries no gamma: it is kept as it is (and written back so), and
+// the tables stay as they are instead of being built for the stand-in value 1, which would
+// turn every colour black.
 bool TChunkgAMA::ReadBody(TStream& stream, const TChunkType& type, std::uint32_t length) {
     TChunk::ReadBody(stream, type, length);
+    if (length != GammaBodySize)
+        return true;
     const std::uint32_t gamma = GammaValue();
     if (gamma != 0 && FImage)
         FImage->BuildGammaTables(gamma);

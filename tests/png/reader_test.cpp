@@ -377,6 +377,16 @@ TEST(Chunks, GammaTablesRoundHalvesToEvenAndActOnColourNotAlpha) {
         EXPECT_EQ(same[i], i);
     const auto [untouched, raw] = withGamma(0);
     EXPECT_EQ(raw, (TRgba{128, 64, 255, 128}));
+
+    TPNGObject shortBody;
+    ReadPng(shortBody, TPngBuilder()
+                           .Header(1, 1, 8, 2)
+                           .Chunk("gAMA", {1, 2})
+                           .ImageData(Deflate({0, 128, 64, 255}))
+                           .End()
+                           .Bytes());
+    EXPECT_EQ(CodecPixels(shortBody).At(0, 0), (TRgba{128, 64, 255, 255}));
+    EXPECT_EQ(Required(shortBody.Chunks().ChunkOfClass<TChunkgAMA>()).GammaValue(), 1u);
 }
 
 TEST(Chunks, TextTimeAndCompressedTextBodies) {
