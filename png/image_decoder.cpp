@@ -30,10 +30,10 @@ public:
     TImageDataDecoder(const TPNGObject& image, TChunkIHDR& header, TInflateReader& reader)
         : FHeader(header), FReader(reader),
           FUnpack(png::ChooseUnpacker(header.ColourType(), header.BitDepth(),
-                                      image.Interlacing() == png::INTERLACE_ADAM7,
+                                      header.Interlace() == png::INTERLACE_ADAM7,
                                       image.GammaIsIdentity())),
           FGamma(image.GammaLut().data()),
-          FInterlaced(image.Interlacing() == png::INTERLACE_ADAM7) {
+          FInterlaced(header.Interlace() == png::INTERLACE_ADAM7) {
         const auto full = Geometry(header.Width());
         FPixelStride = std::max<std::uint32_t>(full.PixelStride, 1);
         for (auto& row : FRows)

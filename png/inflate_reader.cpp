@@ -8,7 +8,7 @@
 #include <algorithm>
 
 TInflateReader::TInflateReader(TStream& stream, std::uint32_t length)
-    : FStream(stream), FInput(png::InputBufferSize),
+    : FStream(stream), FInput(std::make_unique_for_overwrite<std::uint8_t[]>(png::InputBufferSize)),
       FCrc(png::UpdateCrc(png::CrcStart, png::ctIDAT.data(), 4)), FChunkLeft(length) {
     const int result = inflateInit(&FZStream);
     if (result != Z_OK)
@@ -45,12 +45,12 @@ bool TInflateReader::Refill() {
     while (FChunkLeft == 0)
         EnterNextChunk();
     const auto wanted = std::min<std::uint32_t>(FChunkLeft, png::InputBufferSize);
-    const auto got = FStream.Read(FInput.data(), wanted);
+    const auto got = FStream.Read(FInput.get(), wanted);
     if (got <= 0)
         return false;
-    FCrc = png::UpdateCrc(FCrc, FInput.data(), std::size_t(got));
+    FCrc = png::UpdateCrc(FCrc, FInput.get(), std::size_t(got));
     FChunkLeft -= std::uint32_t(got);
-    FZStream.next_in = FInput.data();
+    FZStream.next_in = FInput.get();
     FZStream.avail_in = uInt(got);
     return true;
 }
@@ -74,10 +74,10 @@ std::size_t TInflateReader::Pull(std::uint8_t* buffer, std::size_t count) {
 void TInflateReader::FinishChunk() {
     while (FChunkLeft > 0) {
         const auto wanted = std::min<std::uint32_t>(FChunkLeft, png::InputBufferSize);
-        const auto got = FStream.Read(FInput.data(), wanted);
+        const auto got = FStream.Read(FInput.get(), wanted);
         if (got <= 0)
             break;
-        FCrc = png::UpdateCrc(FCrc, FInput.data(), std::size_t(got));
+        FCrc = png::UpdateCrc(FCrc, FInput.get(), std::size_t(got));
         FChunkLeft -= std::uint32_t(got);
     }
     CheckStoredCrc();

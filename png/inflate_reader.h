@@ -6,7 +6,7 @@
 #include "gui/classes/stream.h"
 
 #include <cstdint>
-#include <vector>
+#include <memory>
 #include <zlib.h>
 
 class TInflateReader {
@@ -35,7 +35,8 @@ private:
 
     TStream& FStream;
     z_stream FZStream{};
-    std::vector<std::uint8_t> FInput;
+    // Filled before it is read, so it is never cleared.
+    std::unique_ptr<std::uint8_t[]> FInput;
     std::uint32_t FCrc;
     std::uint32_t FChunkLeft;
     bool FEnded = false;
