@@ -3,6 +3,7 @@
 #include "png/format.h"
 
 #include <cstring>
+#include <immintrin.h>
 
 namespace png {
 
@@ -146,6 +147,44 @@ void SplitRgba8(const std::uint8_t* s, const TRowTarget& t) {
     }
 }
 
+// ---- The same with SSSE3 byte shuffles, where the processor has them ------------------------
+
+bool HasSsse3() {
+    static const bool has = __builtin_cpu_supports("ssse3");
+    return has;
+}
+
+// The rest of a row after the first k pixels, for the word-wise versions to finish.
+TRowTarget Rest(const TRowTarget& t, std::uint32_t k) {
+    return {t.Pixels + 3 * k, t.Alpha ? t.Alpha + k : nullptr, t.Count - k, 0, 1, t.Gamma};
+}
+
+// Five pixels per shuffle. Each store writes 16 bytes, one beyond the five pixels, which the
+// next store overwrites; the loop stops while a whole store still fits in the row.
+__attribute__((target("ssse3"))) void SwapRgb8Ssse3(const std::uint8_t* s, const TRowTarget& t) {
+    const __m128i order = _mm_setr_epi8(2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 14, 13, 12, 15);
+    std::uint32_t k = 0;
+    for (; k + 6 <= t.Count; k += 5) {
+        const __m128i in = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 3 * k));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(t.Pixels + 3 * k), _mm_shuffle_epi8(in, order));
+    }
+    SwapRgb8(s + 3 * k, Rest(t, k));
+}
+
+// Four pixels per shuffle: twelve colour bytes and four alpha bytes.
+__attribute__((target("ssse3"))) void SplitRgba8Ssse3(const std::uint8_t* s, const TRowTarget& t) {
+    const __m128i order = _mm_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, 3, 7, 11, 15);
+    std::uint32_t k = 0;
+    for (; k + 6 <= t.Count; k += 4) {
+        const __m128i in = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 4 * k));
+        const __m128i out = _mm_shuffle_epi8(in, order);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(t.Pixels + 3 * k), out);
+        const int alpha = _mm_cvtsi128_si32(_mm_srli_si128(out, 12));
+        std::memcpy(t.Alpha + k, &alpha, 4);
+    }
+    SplitRgba8(s + 4 * k, Rest(t, k));
+}
+
 TRowUnpacker ChooseGrey(std::uint8_t bitDepth, bool interlaced, bool palette) {
     switch (bitDepth) {
     case 1:
@@ -174,14 +213,14 @@ TRowUnpacker ChooseUnpacker(std::uint8_t colourType, std::uint8_t bitDepth, bool
     case COLOR_PALETTE:
         return ChooseGrey(bitDepth, interlaced, true);
     case COLOR_RGB:
-        return fast             ? SwapRgb8
+        return fast             ? (HasSsse3() ? SwapRgb8Ssse3 : SwapRgb8)
                : bitDepth == 8  ? UnpackRgb<1>
                : bitDepth == 16 ? UnpackRgb<2>
                                 : nullptr;
     case COLOR_GRAYSCALEALPHA:
         return bitDepth == 8 ? UnpackGreyAlpha<1> : bitDepth == 16 ? UnpackGreyAlpha<2> : nullptr;
     case COLOR_RGBALPHA:
-        return fast             ? SplitRgba8
+        return fast             ? (HasSsse3() ? SplitRgba8Ssse3 : SplitRgba8)
                : bitDepth == 8  ? UnpackRgba<1>
                : bitDepth == 16 ? UnpackRgba<2>
                                 : nullptr;
