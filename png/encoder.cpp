@@ -8,10 +8,12 @@
 #include "png/framing.h"
 #include "png/pngobject.h"
 #include "png/row_geometry.h"
+#include "png/unpack.h"
 #include "png/zlib_error.h"
 
 #include <array>
 #include <cstring>
+#include <emmintrin.h>
 #include <memory>
 #include <vector>
 #include <zlib.h>
@@ -119,6 +121,9 @@ private:
     void ConvertRow(const TRowSource& source, std::uint32_t length) {
         const std::uint8_t* row = FHeader.PixelRow(source.Y);
         const std::uint8_t* alpha = FHeader.AlphaRow(source.Y);
+        if (FDepth == 8 && source.ColumnStep == 1 && FImage.GammaIsIdentity() &&
+            ConvertColourRow(row, alpha, source.Count))
+            return;
         const TGammaTable& inv = FImage.InverseGammaLut();
         std::uint8_t* out = FCurrent.data();
         const int bits = FHeader.DibBitsPerPixel();
@@ -158,6 +163,30 @@ private:
             }
             break;
         }
+    }
+
+    // Whole 8-bit colour rows without gamma: blue-green-red(-alpha) to red-green-blue(-alpha)
+    // a word at a time. False for rows of other colour types.
+    bool ConvertColourRow(const std::uint8_t* row, const std::uint8_t* alpha, std::uint32_t count) {
+        std::uint8_t* out = FCurrent.data();
+        if (FHeader.ColourType() == png::COLOR_RGB) {
+            png::SwapRedBlue(row, out, count);
+            return true;
+        }
+        if (FHeader.ColourType() != png::COLOR_RGBALPHA || count == 0)
+            return false;
+        // The last pixel is read byte by byte: a word there could reach past the DIB.
+        for (std::uint32_t x = 0; x + 1 < count; ++x, row += 3, out += 4) {
+            std::uint32_t pixel;
+            std::memcpy(&pixel, row, 4);
+            pixel = __builtin_bswap32(pixel) >> 8 | std::uint32_t(alpha[x]) << 24;
+            std::memcpy(out, &pixel, 4);
+        }
+        out[0] = row[2];
+        out[1] = row[1];
+        out[2] = row[0];
+        out[3] = alpha[count - 1];
+        return true;
     }
 
     static std::uint32_t Column(const TRowSource& source, std::uint32_t k) {
@@ -225,14 +254,29 @@ private:
                               const std::uint8_t* b, std::uint32_t length, std::uint32_t n) {
         switch (type) {
         case png::FILTER_SUB:
-            return Fill(out, x, b, length, n, [](int a, int, int) { return a; });
+            return Difference(out, x, length, n, x);
         case png::FILTER_UP:
-            return Fill(out, x, b, length, n, [](int, int up, int) { return up; });
+            return Difference(out, x, length, 0, b);
         case png::FILTER_AVERAGE:
             return Fill(out, x, b, length, n, [](int a, int up, int) { return (a + up) / 2; });
         default:
             return Fill(out, x, b, length, n, PaethPredictor);
         }
+    }
+
+    // out[i] = x[i] - from[i - n], with from[i - n] = 0 for i < n; 16 bytes at a time.
+    static void Difference(std::uint8_t* out, const std::uint8_t* x, std::uint32_t length,
+                           std::uint32_t n, const std::uint8_t* from) {
+        const std::uint32_t head = std::min(n, length);
+        std::memcpy(out, x, head);
+        std::uint32_t i = head;
+        for (; i + 16 <= length; i += 16) {
+            const __m128i value = _mm_loadu_si128(reinterpret_cast<const __m128i*>(x + i));
+            const __m128i prior = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i - n));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_sub_epi8(value, prior));
+        }
+        for (; i < length; ++i)
+            out[i] = std::uint8_t(x[i] - from[i - n]);
     }
 
     // out = x minus the prediction from left a, above b and upper left c (0 left of the row).

@@ -204,6 +204,14 @@ TRowUnpacker ChooseGrey(std::uint8_t bitDepth, bool interlaced, bool palette) {
 
 } // namespace
 
+void SwapRedBlue(const std::uint8_t* source, std::uint8_t* target, std::uint32_t pixels) {
+    const TRowTarget whole{target, nullptr, pixels, 0, 1, nullptr};
+    if (HasSsse3())
+        SwapRgb8Ssse3(source, whole);
+    else
+        SwapRgb8(source, whole);
+}
+
 TRowUnpacker ChooseUnpacker(std::uint8_t colourType, std::uint8_t bitDepth, bool interlaced,
                             bool identityGamma) {
     const bool fast = !interlaced && identityGamma && bitDepth == 8;

@@ -25,4 +25,8 @@ using TRowUnpacker = void (*)(const std::uint8_t* source, const TRowTarget& targ
 TRowUnpacker ChooseUnpacker(std::uint8_t colourType, std::uint8_t bitDepth, bool interlaced,
                             bool identityGamma);
 
+// Copies pixels of three bytes, exchanging the first and the third (red-green-blue to
+// blue-green-red and back).
+void SwapRedBlue(const std::uint8_t* source, std::uint8_t* target, std::uint32_t pixels);
+
 } // namespace png
