@@ -110,6 +110,14 @@ TEST(Graphic, ClipboardExportBlendsOverWhiteAndImportReadsTheBitmap) {
     EXPECT_EQ(back.HeaderChunk().ColourType(), 2);
     EXPECT_EQ(back.PixelColour(1, 0), RGB(127, 127, 127));
     EXPECT_EQ(back.Transparency(), trNone);
+
+    // An image without a header makes an empty bitmap, which the clipboard refuses; what the
+    // clipboard held stays there.
+    TPNGObject empty;
+    EXPECT_EQ(FailureOf([&] { Clipboard().Assign(&empty); }).ClassName, "EInvalidGraphic");
+    TPNGObject again;
+    again.Assign(&Clipboard());
+    EXPECT_EQ(again.PixelColour(1, 0), RGB(127, 127, 127));
     Clipboard().Clear();
 }
 

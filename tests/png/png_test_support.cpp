@@ -274,6 +274,10 @@ TFailure FailureOf(const std::function<void()>& call) {
     return {};
 }
 
+void PrintTo(const TFailure& failure, std::ostream* out) {
+    *out << (failure.ClassName.empty() ? "no failure" : failure.ClassName + ": " + failure.Message);
+}
+
 TFailure ReadFailure(const TBytes& bytes) {
     TPNGObject image;
     return FailureOf([&] { ReadPng(image, bytes); });

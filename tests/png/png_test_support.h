@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -76,6 +77,8 @@ struct TFailure {
     friend bool operator==(const TFailure&, const TFailure&) = default;
 };
 TFailure FailureOf(const std::function<void()>& call);
+// Shows a failure readably in test reports.
+void PrintTo(const TFailure& failure, std::ostream* out);
 // The failure a stream gives when the codec reads it.
 TFailure ReadFailure(const TBytes& bytes);
 
