@@ -19,11 +19,6 @@ std::unique_ptr<TChunk> TPNGList::Remove(const TChunk* chunk) {
     return nullptr;
 }
 
-void TPNGList::Shrink(std::size_t count) {
-    if (count < FItems.size())
-        FItems.resize(count);
-}
-
 int TPNGList::IndexOf(const TChunk* chunk) const {
     for (std::size_t i = 0; i < FItems.size(); ++i)
         if (FItems[i].get() == chunk)

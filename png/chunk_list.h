@@ -24,8 +24,6 @@ public:
     TChunk* Insert(std::size_t index, std::unique_ptr<TChunk> chunk);
     // Takes the chunk at its last position out of the list; null when it is not there.
     std::unique_ptr<TChunk> Remove(const TChunk* chunk);
-    // Frees the chunks from position count on.
-    void Shrink(std::size_t count);
     void Clear() { FItems.clear(); }
     void Reserve(std::size_t count) { FItems.reserve(count); }
 

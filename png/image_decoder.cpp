@@ -32,8 +32,7 @@ public:
           FUnpack(png::ChooseUnpacker(header.ColourType(), header.BitDepth(),
                                       header.Interlace() == png::INTERLACE_ADAM7,
                                       image.GammaIsIdentity())),
-          FGamma(image.GammaLut().data()),
-          FInterlaced(header.Interlace() == png::INTERLACE_ADAM7) {
+          FGamma(image.GammaLut().data()), FInterlaced(header.Interlace() == png::INTERLACE_ADAM7) {
         const auto full = Geometry(header.Width());
         FPixelStride = std::max<std::uint32_t>(full.PixelStride, 1);
         for (auto& row : FRows)

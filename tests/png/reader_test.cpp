@@ -442,6 +442,15 @@ TEST(ChunkList, AddChunkPlacesEachKindAndRefusesDuplicates) {
     rgb.Chunks().AddChunk<TChunktRNS>();
     EXPECT_EQ(ChunkTypes(rgb), (Types{"IHDR", "tRNS", "IDAT", "IEND"}));
 
+    TChunk* text = withPalette.Chunks().Item(5);
+    auto removed = withPalette.Chunks().Remove(text);
+    EXPECT_EQ(removed.get(), text);
+    EXPECT_EQ(withPalette.Chunks().Remove(text), nullptr);
+    EXPECT_EQ(ChunkTypes(withPalette), (Types{"IHDR", "gAMA", "PLTE", "tRNS", "IDAT", "IEND"}));
+    EXPECT_EQ(text->IndexInList(), -1);
+    withPalette.Chunks().Insert(99, std::move(removed));
+    EXPECT_EQ(withPalette.Chunks().Item(6), text);
+
     TPNGObject empty;
     EXPECT_EQ(FailureOf([&] { empty.Chunks().AddChunk<TChunktEXt>(); }),
               (TFailure{"EPngError", png::msg::InvalidImageForAdd}));
