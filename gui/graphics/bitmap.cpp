@@ -98,10 +98,11 @@ void TBitmap::SetSize(int width, int height) {
 }
 
 gdi::HPALETTE TBitmap::Palette() {
-    if (!FPalette && FImage.Format.IsSection() && HasColorTable(FImage.Format.BitCount())) {
-        HandleNeeded();
+    if (FPalette || !FImage.Format.IsSection() || !HasColorTable(FImage.Format.BitCount()))
+        return FPalette.Get();
+    HandleNeeded();
+    if (FImage.Handle)
         FPalette = PaletteOf(FImage.Format.Colors);
-    }
     return FPalette.Get();
 }
 

@@ -50,7 +50,8 @@ public:
     // Sections keep their format; device bitmaps are written with 32 bits (monochrome: 1).
     void SaveToStream(TStream& stream) override;
 
-    // CF_BITMAP: a copy of the bitmap, and its palette for palette formats.
+    // CF_BITMAP: a copy of the bitmap (none for an empty bitmap), and its palette for palette
+    // formats.
     TClipboardData SaveToClipboardFormat() override;
     // Copies a CF_BITMAP bitmap (and, for palette formats, the palette's colours).
     void LoadFromClipboardFormat(gdi::UINT format, gdi::HGDIOBJ data,

@@ -72,7 +72,9 @@ void TClipboard::AssignGraphic(TGraphic& graphic) {
     TClipboardData data = graphic.SaveToClipboardFormat();
     TOpened opened(*this);
     clipboard::EmptyClipboard();
-    Put(data.Format, data.Data);
+    // An empty graphic has nothing to put: copying it leaves the clipboard empty.
+    if (data.Data)
+        Put(data.Format, data.Data);
     if (data.Palette) {
         clipboard::TOwnedObject palette(data.Palette.Release());
         Put(clipboard::CF_PALETTE, palette);

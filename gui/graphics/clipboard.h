@@ -19,7 +19,8 @@ public:
     void Clear();
     bool HasFormat(gdi::UINT format) const;
 
-    // Puts a graphic (or a picture's graphic) on the clipboard in place of what was there.
+    // Puts a graphic (or a picture's graphic) on the clipboard in place of what was there;
+    // an empty graphic or picture leaves it empty.
     void Assign(const TPersistent* source) override;
 
 protected:

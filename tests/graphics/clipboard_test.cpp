@@ -59,7 +59,13 @@ TEST_F(ClipboardTest, TheClipboardOwnsWhatItHoldsUntilEmptied) {
     EXPECT_FALSE(Clipboard().HasFormat(CF_BITMAP));
 }
 
-TEST_F(ClipboardTest, NothingToPasteLeavesThePictureAsItWas) {
+TEST_F(ClipboardTest, CopyingNothingEmptiesTheClipboardAndPastingNothingChangesNothing) {
+    auto bitmap = MakeBitmap(1, 1, pf24bit);
+    Clipboard().Assign(bitmap.get());
+    TBitmap empty;
+    empty.SetPixelFormat(pf8bit);
+    Clipboard().Assign(&empty);
+    EXPECT_FALSE(Clipboard().HasFormat(CF_BITMAP));
     TPicture picture;
     picture.Bitmap().SetSize(4, 4);
     TGraphic* before = picture.Graphic();
