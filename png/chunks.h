@@ -8,7 +8,7 @@
 #include "platform/gdi/owned.h"
 #include "platform/gdi/syscolors.h"
 #include "png/format.h"
-#include "png/zeroed_memory.h"
+#include "platform/system/zeroed_memory.h"
 
 #include <array>
 #include <cstdint>
@@ -145,7 +145,7 @@ private:
     gdi::BITMAPINFO FDibInfo{};
     std::uint32_t FRowStride = 0;
     std::uint8_t* FPixels = nullptr;
-    TZeroedMemory FAlphaPlane;
+    platform::TZeroedMemory FAlphaPlane;
     std::uint32_t FWidth = 0;
     std::uint32_t FHeight = 0;
     std::uint8_t FBitDepth = 0;

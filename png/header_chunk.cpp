@@ -7,6 +7,14 @@
 
 namespace {
 
+// Zeroed memory for an alpha plane; EPNGOutMemory when the system refuses it.
+platform::TZeroedMemory AlphaPlaneMemory(std::size_t size) {
+    auto memory = platform::TZeroedMemory::Allocate(size);
+    if (size > 0 && !memory)
+        RaisePngError<EPNGOutMemory>(png::msg::OutOfResources);
+    return memory;
+}
+
 constexpr std::uint32_t HeaderBodySize = 13;
 
 // Bits per pixel of the DIB that holds the rows of a colour type and bit depth; 0 when
@@ -81,7 +89,7 @@ void TChunkIHDR::SetHeader(const TPngHeader& header) {
 void TChunkIHDR::ReleaseImageBuffers() {
     FDibHandle.Reset();
     FDibDC.Reset();
-    FAlphaPlane = TZeroedMemory();
+    FAlphaPlane = platform::TZeroedMemory();
     FPixels = nullptr;
 }
 
@@ -103,7 +111,7 @@ void TChunkIHDR::CreateImageBuffers() {
     info.biBitCount = gdi::WORD(bits);
     FRowStride = std::uint32_t((std::uint64_t(bits) * FWidth + 31) / 32 * 4);
     if (FColourType == png::COLOR_GRAYSCALEALPHA || FColourType == png::COLOR_RGBALPHA)
-        FAlphaPlane = TZeroedMemory(std::size_t(FWidth) * FHeight);
+        FAlphaPlane = AlphaPlaneMemory(std::size_t(FWidth) * FHeight);
     gdi::TReleasedDC screen(gdi::GetScreenDC());
     FDibDC.Reset(gdi::CreateCompatibleDC(screen.Get()));
     void* bitsMemory = nullptr;
@@ -121,7 +129,7 @@ void TChunkIHDR::AddAlphaPlaneForGrey() {
         return;
     FColourType =
         FColourType == png::COLOR_GRAYSCALE ? png::COLOR_GRAYSCALEALPHA : png::COLOR_RGBALPHA;
-    FAlphaPlane = TZeroedMemory(std::size_t(FWidth) * FHeight);
+    FAlphaPlane = AlphaPlaneMemory(std::size_t(FWidth) * FHeight);
     std::memset(FAlphaPlane.Data(), 255, FAlphaPlane.Size());
 }
 

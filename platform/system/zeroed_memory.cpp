@@ -1,11 +1,10 @@
-#include "png/zeroed_memory.h"
-
-#include "png/errors.h"
+#include "platform/system/zeroed_memory.h"
 
 #include <cstdlib>
 #include <sys/mman.h>
 #include <utility>
 
+namespace platform {
 namespace {
 
 // Below this size a block comes from the heap.
@@ -13,19 +12,20 @@ constexpr std::size_t MappingThreshold = 1 << 20;
 
 } // namespace
 
-TZeroedMemory::TZeroedMemory(std::size_t size) : FSize(size) {
+TZeroedMemory TZeroedMemory::Allocate(std::size_t size) {
+    TZeroedMemory memory;
     if (size == 0)
-        return;
-    FMapped = size >= MappingThreshold;
-    void* data = FMapped ? mmap(nullptr, size, PROT_READ | PROT_WRITE,
-                                MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0)
-                         : std::calloc(size, 1);
-    if (data == MAP_FAILED || data == nullptr) {
-        FSize = 0;
-        FMapped = false;
-        RaisePngError<EPNGOutMemory>(png::msg::OutOfResources);
-    }
-    FData = static_cast<std::uint8_t*>(data);
+        return memory;
+    const bool mapped = size >= MappingThreshold;
+    void* data = mapped ? mmap(nullptr, size, PROT_READ | PROT_WRITE,
+                               MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0)
+                        : std::calloc(size, 1);
+    if (data == MAP_FAILED || data == nullptr)
+        return memory;
+    memory.FData = static_cast<std::uint8_t*>(data);
+    memory.FSize = size;
+    memory.FMapped = mapped;
+    return memory;
 }
 
 TZeroedMemory::TZeroedMemory(TZeroedMemory&& other) noexcept
@@ -54,3 +54,5 @@ void TZeroedMemory::Release() {
     FData = nullptr;
     FSize = 0;
 }
+
+} // namespace platform
