@@ -72,7 +72,9 @@ inline constexpr std::array<TAdam7Pass, 7> Adam7Passes = {{
 inline constexpr std::uint32_t MaxDimension = 65535;
 // Chunk lengths at or above this are not PNG lengths; the reader treats them as a cut file.
 inline constexpr std::uint32_t ChunkLengthLimit = 0x80000000u;
-inline constexpr std::uint32_t InputBufferSize = 65535;
+// Compressed data is read in blocks of this size. Together with zlib's own state and 32 KiB
+// window it keeps the decoder's memory beyond the image under two rows plus 64 KiB.
+inline constexpr std::uint32_t InputBufferSize = 16384;
 inline constexpr std::uint32_t MinIdatLimit = 65535;
 inline constexpr std::uint8_t DefaultDeflateLevel = 7;
 inline constexpr std::uint8_t DefaultRowFilters = 1u << FILTER_SUB;

@@ -1,7 +1,7 @@
 #pragma once
 // The inflate source of the image data: reads the zlib stream that runs through one or more
 // consecutive IDAT chunks, checking each chunk's CRC as it leaves it. Only one input block
-// of up to 65535 bytes is held at a time.
+// of up to InputBufferSize bytes is held at a time.
 
 #include "gui/classes/stream.h"
 
