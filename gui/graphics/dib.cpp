@@ -137,3 +137,16 @@ void TPixelPacker::PackRow(const std::uint32_t* source, int width, std::uint8_t*
     }
     }
 }
+
+std::vector<std::uint8_t> ReadRows(gdi::HBITMAP bitmap, int width, int height, int bitCount) {
+    const int rowCount = height < 0 ? -height : height;
+    if (std::int64_t(width) * rowCount > MaxPixels)
+        throw EOutOfResources(SOutOfResources);
+    gdi::BITMAPINFO info = MakeBitmapInfo(width, height, bitCount, {});
+    std::vector<std::uint8_t> rows(size_t(BytesPerScanLine(width, bitCount)) * size_t(rowCount));
+    gdi::TReleasedDC screen(gdi::GetScreenDC());
+    if (gdi::GetDIBits(screen.Get(), bitmap, 0, gdi::UINT(rowCount), rows.data(), &info,
+                       gdi::DIB_RGB_COLORS) != rowCount)
+        throw EOutOfResources(SOutOfResources);
+    return rows;
+}

@@ -38,6 +38,10 @@ gdi::BITMAPINFO MakeBitmapInfo(int width, int height, int bitCount,
 // The pixels of any bitmap, top row first, one 32-bit value per pixel: blue in the low
 // byte, then green and red. EOutOfResources when the platform cannot read them.
 std::vector<std::uint32_t> ReadPixels(gdi::HBITMAP bitmap, int width, int height);
+// The rows of a bitmap in the layout of bitCount bits, padded to 4 bytes: bottom-up for a
+// positive height, top-down for a negative one. Palette layouts get the standard table.
+// EOutOfResources when the platform cannot read them.
+std::vector<std::uint8_t> ReadRows(gdi::HBITMAP bitmap, int width, int height, int bitCount);
 
 // Packs rows of 32-bit pixels into a layout. Palette layouts take, for each colour, the
 // nearest entry of the table (the first of equals), so colours of the table stay exact.

@@ -9,3 +9,6 @@ inline constexpr char SNegativeBitmapSize[] = "Bitmap size must not be negative"
 inline constexpr char SUnknownExtension[] = "Unknown picture file extension (.%s)";
 inline constexpr char SUnknownClipboardFormat[] = "Unsupported clipboard format";
 inline constexpr char SCannotOpenClipboard[] = "Cannot open clipboard";
+inline constexpr char SInvalidIcon[] = "Icon image is not valid";
+inline constexpr char SIconTooLarge[] = "Icons larger than 256 x 256 pixels cannot be saved";
+inline constexpr char SChangeIconSize[] = "Cannot change the size of an icon";
