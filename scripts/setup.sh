@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs. Quiet and quick when all are present.
+# Installs every Debian package the project needs to build, run and test; with the argument
+# "bench", also the photographs and icons the benchmarks read. Quiet and quick when all are
+# present.
 set -euo pipefail
 
 packages=(
@@ -8,6 +10,9 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libspng-dev
     xvfb xauth x11-utils xdotool imagemagick
 )
+if [ "${1:-}" = bench ]; then
+    packages+=(mate-backgrounds adwaita-icon-theme)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

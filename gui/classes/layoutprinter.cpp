@@ -69,7 +69,11 @@ private:
         FText += std::string(size_t(indent), ' ') + text + '\n';
     }
     // Appends to the last line, before its line break.
-    void Append(const std::string& text) { FText.insert(FText.size() - 1, text); }
+    void Append(const std::string& text) {
+        if (!FText.empty() && FText.back() == '\n')
+            FText.pop_back();
+        FText += text + '\n';
+    }
 
     std::string FText;
 };

@@ -31,7 +31,7 @@ std::unique_ptr<TBitmap> MakeBitmap(const TBitmapShape& shape) {
     if (!size)
         return nullptr;
     auto bitmap = std::make_unique<TBitmap>();
-    bitmap->Memory = detail::TPixelMemory::Map(*size);
+    bitmap->Memory = platform::TZeroedMemory::Allocate(*size);
     if (!bitmap->Memory)
         return nullptr;
     TSurface& s = bitmap->Surface;

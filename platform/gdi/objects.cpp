@@ -24,7 +24,7 @@ std::unordered_map<HGDIOBJ, TEntry>& Table() {
 void Retire(std::unique_ptr<GdiObject> object) {
     static TQuarantine<GdiObject> quarantine;
     if (auto* bitmap = dynamic_cast<TBitmap*>(object.get())) {
-        bitmap->Memory = TPixelMemory();
+        bitmap->Memory = platform::TZeroedMemory();
         bitmap->Surface = TSurface();
     }
     if (auto* font = dynamic_cast<TFont*>(object.get()))
@@ -127,7 +127,7 @@ void RemoveSelection(HGDIOBJ handle) {
 TBitmap* StockBitmap() {
     static TBitmap* bitmap = [] {
         auto made = std::make_unique<TBitmap>();
-        made->Memory = TPixelMemory::Map(4);
+        made->Memory = platform::TZeroedMemory::Allocate(4);
         made->Surface.Width = 1;
         made->Surface.Height = 1;
         made->Surface.BitsPerPixel = 1;

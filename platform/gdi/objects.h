@@ -5,7 +5,7 @@
 
 #include "platform/gdi/handles.h"
 #include "platform/gdi/pixel.h"
-#include "platform/gdi/pixel_memory.h"
+#include "platform/system/zeroed_memory.h"
 #include "platform/gdi/surface.h"
 #include "platform/gdi/types.h"
 
@@ -18,7 +18,7 @@ namespace gdi::detail {
 struct TBitmap final : BitmapObject {
     TObjectKind Kind() const override { return TObjectKind::okBitmap; }
     TSurface Surface;
-    TPixelMemory Memory;
+    platform::TZeroedMemory Memory;
     bool Section = false;
     // The memory context the bitmap is selected into; a bitmap serves one at a time.
     DeviceContext* Owner = nullptr;

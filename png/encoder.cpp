@@ -1,0 +1,348 @@
+// Writing the image data: every row is converted from the stored representation to PNG
+// samples, filtered by the heuristic, deflated, and the compressed stream is cut into IDAT
+// chunks of exactly the image's IDAT limit (the last one holds the rest).
+
+#include "png/encoder.h"
+
+#include "png/errors.h"
+#include "png/framing.h"
+#include "png/pngobject.h"
+#include "png/row_geometry.h"
+#include "png/unpack.h"
+#include "png/zlib_error.h"
+
+#include <array>
+#include <cstring>
+#include <emmintrin.h>
+#include <memory>
+#include <vector>
+#include <zlib.h>
+
+namespace png {
+
+std::uint8_t WrittenBitDepth(const TChunkIHDR& header) {
+    if (header.ColourType() == COLOR_GRAYSCALEALPHA && header.BitDepth() < 8)
+        return 8;
+    return header.BitDepth() == 2 ? 4 : header.BitDepth();
+}
+
+} // namespace png
+
+namespace {
+
+// The pixels of one output row: image row y, columns first, first + step, ... (count).
+struct TRowSource {
+    std::uint32_t Y;
+    std::uint32_t FirstColumn;
+    std::uint32_t ColumnStep;
+    std::uint32_t Count;
+};
+
+// Counts the positions 2..length-1 whose byte repeats one of the two bytes before it.
+std::uint32_t RepeatCount(const std::uint8_t* row, std::uint32_t length) {
+    std::uint32_t count = 0;
+    for (std::uint32_t j = 2; j < length; ++j)
+        count += row[j] == row[j - 1] || row[j] == row[j - 2];
+    return count;
+}
+
+std::uint8_t PaethPredictor(int a, int b, int c) {
+    const int p = a + b - c;
+    const int pa = std::abs(p - a);
+    const int pb = std::abs(p - b);
+    const int pc = std::abs(p - c);
+    if (pa <= pb && pa <= pc)
+        return std::uint8_t(a);
+    return std::uint8_t(pb <= pc ? b : c);
+}
+
+class TImageDataEncoder {
+public:
+    TImageDataEncoder(const TPNGObject& image, const TChunkIHDR& header, TStream& stream)
+        : FImage(image), FHeader(header), FStream(stream), FDepth(png::WrittenBitDepth(header)),
+          FFilters(image.RowFilters()), FOutputSize(image.IdatLimit()),
+          FOutput(std::make_unique_for_overwrite<std::uint8_t[]>(FOutputSize)) {
+        const auto full = png::RowGeometry(header.ColourType(), FDepth, header.Width());
+        FOffset = std::max<std::uint32_t>(full.PixelStride, 1);
+        FCurrent.assign(full.RowLength, 0);
+        FPrevious.assign(full.RowLength, 0);
+        for (int type = png::FILTER_SUB; type < png::FilterTypeCount; ++type)
+            if (FFilters & (1u << type))
+                FCandidates[type].assign(full.RowLength, 0);
+        const int result = deflateInit(&FZStream, image.DeflateLevel());
+        if (result != Z_OK)
+            png::RaiseZlibError(result);
+        FZStream.next_out = FOutput.get();
+        FZStream.avail_out = FOutputSize;
+    }
+    ~TImageDataEncoder() { deflateEnd(&FZStream); }
+    TImageDataEncoder(const TImageDataEncoder&) = delete;
+    TImageDataEncoder& operator=(const TImageDataEncoder&) = delete;
+
+    void Encode() {
+        if (!FHeader.Pixels())
+            RaisePngError<EPngInvalidIHDR>(png::msg::InvalidIHDR);
+        if (FImage.Interlacing() == png::INTERLACE_ADAM7)
+            EncodeAdam7();
+        else
+            EncodeSequential();
+        Finish();
+    }
+
+private:
+    void EncodeSequential() {
+        const std::uint32_t length = std::uint32_t(FCurrent.size());
+        for (std::uint32_t y = 0; y < FHeader.Height(); ++y)
+            WriteRow({y, 0, 1, FHeader.Width()}, length);
+    }
+
+    void EncodeAdam7() {
+        for (const png::TAdam7Pass& pass : png::Adam7Passes) {
+            const std::uint32_t count = pass.Width(FHeader.Width());
+            const std::uint32_t length =
+                png::RowGeometry(FHeader.ColourType(), FDepth, count).RowLength;
+            std::fill_n(FPrevious.begin(), length, 0);
+            if (length == 0)
+                continue;
+            for (std::uint32_t y = pass.FirstRow; y < FHeader.Height(); y += pass.RowStep)
+                WriteRow({y, pass.FirstColumn, pass.ColumnStep, count}, length);
+        }
+    }
+
+    void WriteRow(const TRowSource& source, std::uint32_t length) {
+        ConvertRow(source, length);
+        const std::uint8_t filter = FilterRow(length);
+        Feed(&filter, 1);
+        Feed(filter == png::FILTER_NONE ? FPrevious.data() : FCandidates[filter].data(), length);
+    }
+
+    // ---- Row conversion -------------------------------------------------------------------
+
+    void ConvertRow(const TRowSource& source, std::uint32_t length) {
+        const std::uint8_t* row = FHeader.PixelRow(source.Y);
+        const std::uint8_t* alpha = FHeader.AlphaRow(source.Y);
+        if (FDepth == 8 && source.ColumnStep == 1 && FImage.GammaIsIdentity() &&
+            ConvertColourRow(row, alpha, source.Count))
+            return;
+        const TGammaTable& inv = FImage.InverseGammaLut();
+        std::uint8_t* out = FCurrent.data();
+        const int bits = FHeader.DibBitsPerPixel();
+        const bool wide = FDepth == 16;
+        const auto put = [&out, wide](std::uint8_t value) {
+            *out++ = value;
+            if (wide)
+                *out++ = 0;
+        };
+        switch (FHeader.ColourType()) {
+        case png::COLOR_GRAYSCALE:
+        case png::COLOR_PALETTE:
+            if (wide)
+                for (std::uint32_t k = 0; k < source.Count; ++k)
+                    put(row[Column(source, k)]);
+            else if (source.ColumnStep == 1)
+                std::memcpy(out, row, length);
+            else
+                PackFields(row, source, bits, length);
+            break;
+        case png::COLOR_GRAYSCALEALPHA:
+            for (std::uint32_t k = 0; k < source.Count; ++k) {
+                const std::uint32_t x = Column(source, k);
+                put(GreyLevel(row, x, bits));
+                put(alpha[x]);
+            }
+            break;
+        default:
+            for (std::uint32_t k = 0; k < source.Count; ++k) {
+                const std::uint32_t x = Column(source, k);
+                const std::uint8_t* p = row + 3 * x;
+                put(inv[p[2]]);
+                put(inv[p[1]]);
+                put(inv[p[0]]);
+                if (alpha)
+                    put(alpha[x]);
+            }
+            break;
+        }
+    }
+
+    // Whole 8-bit colour rows without gamma: blue-green-red(-alpha) to red-green-blue(-alpha)
+    // a word at a time. False for rows of other colour types.
+    bool ConvertColourRow(const std::uint8_t* row, const std::uint8_t* alpha, std::uint32_t count) {
+        std::uint8_t* out = FCurrent.data();
+        if (FHeader.ColourType() == png::COLOR_RGB) {
+            png::SwapRedBlue(row, out, count);
+            return true;
+        }
+        if (FHeader.ColourType() != png::COLOR_RGBALPHA || count == 0)
+            return false;
+        // The last pixel is read byte by byte: a word there could reach past the DIB.
+        for (std::uint32_t x = 0; x + 1 < count; ++x, row += 3, out += 4) {
+            std::uint32_t pixel;
+            std::memcpy(&pixel, row, 4);
+            pixel = __builtin_bswap32(pixel) >> 8 | std::uint32_t(alpha[x]) << 24;
+            std::memcpy(out, &pixel, 4);
+        }
+        out[0] = row[2];
+        out[1] = row[1];
+        out[2] = row[0];
+        out[3] = alpha[count - 1];
+        return true;
+    }
+
+    static std::uint32_t Column(const TRowSource& source, std::uint32_t k) {
+        return source.FirstColumn + k * source.ColumnStep;
+    }
+
+    // The grey sample of a pixel: the stored byte, or a field of a lower depth spread to
+    // 0..255 as the grey colour table spreads it.
+    static std::uint8_t GreyLevel(const std::uint8_t* row, std::uint32_t x, int bits) {
+        if (bits == 8)
+            return row[x];
+        const std::uint32_t bit = x * std::uint32_t(bits);
+        const std::uint32_t max = (1u << bits) - 1;
+        return std::uint8_t(((row[bit / 8] >> (8 - bits - bit % 8)) & max) * 255 / max);
+    }
+
+    // Packs the pass's fields of a 1-, 4- or 8-bit row; bits past the pass width stay 0.
+    void PackFields(const std::uint8_t* row, const TRowSource& source, int bits,
+                    std::uint32_t length) {
+        std::fill_n(FCurrent.begin(), length, 0);
+        const std::uint32_t mask = (1u << bits) - 1;
+        for (std::uint32_t k = 0; k < source.Count; ++k) {
+            const std::uint32_t bit = Column(source, k) * std::uint32_t(bits);
+            const std::uint32_t value = (row[bit / 8] >> (8 - bits - bit % 8)) & mask;
+            const std::uint32_t outBit = k * std::uint32_t(bits);
+            FCurrent[outBit / 8] |= std::uint8_t(value << (8 - bits - outBit % 8));
+        }
+    }
+
+    // ---- Filtering ------------------------------------------------------------------------
+
+    // Fills the candidate rows, moves the current row into the previous one (the None
+    // candidate) and picks the filter; ties go to the lower type.
+    std::uint8_t FilterRow(std::uint32_t length) {
+        const std::uint8_t* x = FCurrent.data();
+        const std::uint8_t* b = FPrevious.data();
+        const std::uint32_t n = FOffset;
+        for (int type = png::FILTER_SUB; type < png::FilterTypeCount; ++type) {
+            if (FCandidates[type].empty())
+                continue;
+            FillCandidate(type, FCandidates[type].data(), x, b, length, n);
+        }
+        std::memcpy(FPrevious.data(), x, length);
+        if ((FFilters & ~1u) == 0)
+            return png::FILTER_NONE;
+        std::uint8_t choice = png::FILTER_NONE;
+        std::uint32_t best = 0;
+        for (int type = png::FILTER_NONE; type < png::FilterTypeCount; ++type) {
+            if (!(FFilters & (1u << type)))
+                continue;
+            if (FFilters == (1u << type))
+                return std::uint8_t(type);
+            const std::uint8_t* candidate =
+                type == png::FILTER_NONE ? FPrevious.data() : FCandidates[type].data();
+            const std::uint32_t count = RepeatCount(candidate, length);
+            if (count > best) {
+                best = count;
+                choice = std::uint8_t(type);
+            }
+        }
+        return choice;
+    }
+
+    static void FillCandidate(int type, std::uint8_t* out, const std::uint8_t* x,
+                              const std::uint8_t* b, std::uint32_t length, std::uint32_t n) {
+        switch (type) {
+        case png::FILTER_SUB:
+            return Difference(out, x, length, n, x);
+        case png::FILTER_UP:
+            return Difference(out, x, length, 0, b);
+        case png::FILTER_AVERAGE:
+            return Fill(out, x, b, length, n, [](int a, int up, int) { return (a + up) / 2; });
+        default:
+            return Fill(out, x, b, length, n, PaethPredictor);
+        }
+    }
+
+    // out[i] = x[i] - from[i - n], with from[i - n] = 0 for i < n; 16 bytes at a time.
+    static void Difference(std::uint8_t* out, const std::uint8_t* x, std::uint32_t length,
+                           std::uint32_t n, const std::uint8_t* from) {
+        const std::uint32_t head = std::min(n, length);
+        std::memcpy(out, x, head);
+        std::uint32_t i = head;
+        for (; i + 16 <= length; i += 16) {
+            const __m128i value = _mm_loadu_si128(reinterpret_cast<const __m128i*>(x + i));
+            const __m128i prior = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i - n));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_sub_epi8(value, prior));
+        }
+        for (; i < length; ++i)
+            out[i] = std::uint8_t(x[i] - from[i - n]);
+    }
+
+    // out = x minus the prediction from left a, above b and upper left c (0 left of the row).
+    template <class TPredict>
+    static void Fill(std::uint8_t* out, const std::uint8_t* x, const std::uint8_t* b,
+                     std::uint32_t length, std::uint32_t n, TPredict predict) {
+        const std::uint32_t head = std::min(n, length);
+        for (std::uint32_t i = 0; i < head; ++i)
+            out[i] = std::uint8_t(x[i] - predict(0, b[i], 0));
+        for (std::uint32_t i = n; i < length; ++i)
+            out[i] = std::uint8_t(x[i] - predict(x[i - n], b[i], b[i - n]));
+    }
+
+    // ---- Compression ----------------------------------------------------------------------
+
+    void Feed(const std::uint8_t* data, std::uint32_t size) {
+        FZStream.next_in = const_cast<Bytef*>(data);
+        FZStream.avail_in = size;
+        while (FZStream.avail_in > 0) {
+            const int result = deflate(&FZStream, Z_NO_FLUSH);
+            if (result < 0)
+                png::RaiseZlibError(result);
+            if (FZStream.avail_out == 0)
+                FlushOutput();
+        }
+    }
+
+    void Finish() {
+        int result = Z_OK;
+        while (result != Z_STREAM_END) {
+            result = deflate(&FZStream, Z_FINISH);
+            if (result < 0)
+                png::RaiseZlibError(result);
+            if (FZStream.avail_out == 0 && result != Z_STREAM_END)
+                FlushOutput();
+        }
+        FlushOutput();
+    }
+
+    // Writes what the output buffer holds as one IDAT chunk; nothing when it is empty.
+    void FlushOutput() {
+        const std::uint32_t filled = FOutputSize - FZStream.avail_out;
+        if (filled > 0)
+            png::WriteFramedChunk(FStream, png::ctIDAT, FOutput.get(), filled);
+        FZStream.next_out = FOutput.get();
+        FZStream.avail_out = FOutputSize;
+    }
+
+    const TPNGObject& FImage;
+    const TChunkIHDR& FHeader;
+    TStream& FStream;
+    std::uint8_t FDepth;
+    std::uint8_t FFilters;
+    std::uint32_t FOffset = 1;
+    std::vector<std::uint8_t> FCurrent;
+    std::vector<std::uint8_t> FPrevious;
+    std::array<std::vector<std::uint8_t>, png::FilterTypeCount> FCandidates;
+    // Left uninitialised: a large limit costs memory only as far as output is written.
+    std::uint32_t FOutputSize;
+    std::unique_ptr<std::uint8_t[]> FOutput;
+    z_stream FZStream{};
+};
+
+} // namespace
+
+bool TChunkIDAT::WriteTo(TStream& stream) {
+    TImageDataEncoder(*FImage, HeaderChunk(), stream).Encode();
+    return true;
+}

@@ -1,0 +1,88 @@
+#include "png/inflate_reader.h"
+
+#include "png/errors.h"
+#include "png/format.h"
+#include "png/framing.h"
+#include "png/zlib_error.h"
+
+#include <algorithm>
+
+TInflateReader::TInflateReader(TStream& stream, std::uint32_t length)
+    : FStream(stream), FInput(std::make_unique_for_overwrite<std::uint8_t[]>(png::InputBufferSize)),
+      FCrc(png::UpdateCrc(png::CrcStart, png::ctIDAT.data(), 4)), FChunkLeft(length) {
+    const int result = inflateInit(&FZStream);
+    if (result != Z_OK)
+        png::RaiseZlibError(result);
+    // Reading stops as soon as the rows are complete, usually before zlib reaches the
+    // stream's Adler-32 trailer, so the running checksum would be computed for nothing; the
+    // chunk CRCs guard the data instead.
+    inflateValidate(&FZStream, 0);
+}
+
+TInflateReader::~TInflateReader() {
+    inflateEnd(&FZStream);
+}
+
+void TInflateReader::CheckStoredCrc() {
+    std::uint32_t stored = 0;
+    if (!png::ReadU32(FStream, stored) || stored != ~FCrc)
+        RaisePngError<EPngInvalidCRC>(png::msg::InvalidCRC);
+}
+
+// Empty IDAT chunks are passed over: only the data of the chunks counts.
+void TInflateReader::EnterNextChunk() {
+    CheckStoredCrc();
+    std::uint32_t length = 0;
+    TChunkType type{};
+    if (!png::ReadU32(FStream, length) || !png::ReadExact(FStream, type.data(), 4))
+        RaisePngError<EPngUnexpectedEnd>(png::msg::UnexpectedEnd);
+    if (type != png::ctIDAT)
+        RaisePngError<EPNGMissingMultipleIDAT>(png::msg::MissingMultipleIDAT);
+    const std::int64_t left = png::BytesLeft(FStream);
+    if (length >= png::ChunkLengthLimit || (left >= 0 && length > left))
+        RaisePngError<EPngUnexpectedEnd>(png::msg::UnexpectedEnd);
+    FCrc = png::UpdateCrc(png::CrcStart, type.data(), 4);
+    FChunkLeft = length;
+}
+
+bool TInflateReader::Refill() {
+    while (FChunkLeft == 0)
+        EnterNextChunk();
+    const auto wanted = std::min<std::uint32_t>(FChunkLeft, png::InputBufferSize);
+    const auto got = FStream.Read(FInput.get(), wanted);
+    if (got <= 0)
+        return false;
+    FCrc = png::UpdateCrc(FCrc, FInput.get(), std::size_t(got));
+    FChunkLeft -= std::uint32_t(got);
+    FZStream.next_in = FInput.get();
+    FZStream.avail_in = uInt(got);
+    return true;
+}
+
+// The end of the zlib stream, or a request for a preset dictionary (which the format does
+// not allow), ends the data: inflate is never called again without progress.
+std::size_t TInflateReader::Pull(std::uint8_t* buffer, std::size_t count) {
+    FZStream.next_out = buffer;
+    FZStream.avail_out = uInt(count);
+    while (FZStream.avail_out > 0 && !FEnded) {
+        if (FZStream.avail_in == 0 && !Refill())
+            break;
+        const int result = inflate(&FZStream, Z_NO_FLUSH);
+        if (result < 0)
+            png::RaiseZlibError(result);
+        FEnded = result == Z_STREAM_END || result == Z_NEED_DICT;
+    }
+    return count - FZStream.avail_out;
+}
+
+void TInflateReader::FinishChunk() {
+    while (FChunkLeft > 0) {
+        const auto wanted = std::min<std::uint32_t>(FChunkLeft, png::InputBufferSize);
+        const auto got = FStream.Read(FInput.get(), wanted);
+        if (got <= 0)
+            break;
+        FCrc = png::UpdateCrc(FCrc, FInput.get(), std::size_t(got));
+        FChunkLeft -= std::uint32_t(got);
+    }
+    CheckStoredCrc();
+}

@@ -1,0 +1,151 @@
+// Pixel access and transparency of a TPNGObject, in the stored representation: colour
+// tables carry grey levels and palette colours, 24-bit rows blue-green-red samples.
+
+#include "png/errors.h"
+#include "png/pngobject.h"
+
+#include <cstring>
+
+namespace {
+
+// The field of pixel x in a row of 1-, 4- or 8-bit fields, leftmost pixel in the high bits.
+std::uint32_t FieldAt(const std::uint8_t* row, std::uint32_t x, int bits) {
+    const std::uint32_t bit = x * std::uint32_t(bits);
+    return (row[bit / 8] >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
+}
+
+void SetFieldAt(std::uint8_t* row, std::uint32_t x, int bits, std::uint32_t value) {
+    const std::uint32_t bit = x * std::uint32_t(bits);
+    const int shift = 8 - bits - int(bit % 8);
+    const auto mask = std::uint8_t(((1u << bits) - 1) << shift);
+    row[bit / 8] = std::uint8_t((row[bit / 8] & ~mask) | ((value << shift) & mask));
+}
+
+TColor ColourOfEntry(const gdi::RGBQUAD& entry) {
+    return gdi::RGB(entry.rgbRed, entry.rgbGreen, entry.rgbBlue);
+}
+
+bool InImage(const TChunkIHDR& header, int x, int y) {
+    return header.Pixels() && x >= 0 && y >= 0 && std::uint32_t(x) < header.Width() &&
+           std::uint32_t(y) < header.Height();
+}
+
+// The colour-table entry nearest to the colour among the first count entries (the first of
+// equally near ones), so a replaced field always names an entry the pixel can hold.
+std::uint32_t NearestEntry(const gdi::RGBQUAD* table, std::uint32_t count, TColor colour) {
+    std::uint32_t best = 0;
+    std::uint32_t bestDistance = ~0u;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const int dr = table[i].rgbRed - gdi::GetRValue(colour);
+        const int dg = table[i].rgbGreen - gdi::GetGValue(colour);
+        const int db = table[i].rgbBlue - gdi::GetBValue(colour);
+        const auto distance = std::uint32_t(dr * dr + dg * dg + db * db);
+        if (distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+// Grey levels come from the grey colour table, which holds what the decoder stored (levels
+// spread to 0..255, after gamma), so the colour is the one drawn; rows of images read with
+// bit depth 2 are 4-bit fields.
+TColor TPNGObject::PixelColour(int x, int y) const {
+    const TChunkIHDR& header = HeaderChunk();
+    if (!InImage(header, x, y))
+        return 0;
+    const std::uint8_t* row = header.PixelRow(std::uint32_t(y));
+    switch (header.ColourType()) {
+    case png::COLOR_PALETTE: {
+        const auto* palette = FChunks.ChunkOfClass<TChunkPLTE>();
+        if (!palette)
+            return 0;
+        const std::uint32_t entry =
+            palette->EntryAt(FieldAt(row, std::uint32_t(x), header.DibBitsPerPixel()));
+        return gdi::RGB(std::uint8_t(entry >> 16), std::uint8_t(entry >> 8), std::uint8_t(entry));
+    }
+    case png::COLOR_GRAYSCALE:
+    case png::COLOR_GRAYSCALEALPHA:
+        return ColourOfEntry(
+            header.ColourTable()[FieldAt(row, std::uint32_t(x), header.DibBitsPerPixel())]);
+    default: {
+        const std::uint8_t* p = row + 3 * x;
+        return gdi::RGB(p[2], p[1], p[0]);
+    }
+    }
+}
+
+void TPNGObject::SetPixelColour(int x, int y, TColor colour) {
+    TChunkIHDR& header = HeaderChunk();
+    if (!InImage(header, x, y))
+        return;
+    std::uint8_t* row = header.PixelRow(std::uint32_t(y));
+    if (!header.UsesColourTable()) {
+        std::uint8_t* p = row + 3 * x;
+        p[0] = gdi::GetBValue(colour);
+        p[1] = gdi::GetGValue(colour);
+        p[2] = gdi::GetRValue(colour);
+        return;
+    }
+    const int bits = header.DibBitsPerPixel();
+    std::uint32_t entries = 1u << bits;
+    if (header.ColourType() == png::COLOR_PALETTE) {
+        const auto* palette = FChunks.ChunkOfClass<TChunkPLTE>();
+        entries = std::min(entries, palette ? palette->EntryCount() : 0u);
+    }
+    SetFieldAt(row, std::uint32_t(x), bits, NearestEntry(header.ColourTable(), entries, colour));
+}
+
+std::uint8_t TPNGObject::PixelAlpha(int x, int y) const {
+    const TChunkIHDR& header = HeaderChunk();
+    if (!InImage(header, x, y))
+        return 0;
+    if (const std::uint8_t* alpha = header.AlphaRow(std::uint32_t(y)))
+        return alpha[x];
+    const auto* transparency = FChunks.ChunkOfClass<TChunktRNS>();
+    if (!transparency)
+        return 255;
+    if (header.ColourType() == png::COLOR_PALETTE)
+        return transparency->AlphaValues()[FieldAt(header.PixelRow(std::uint32_t(y)),
+                                                   std::uint32_t(x), header.DibBitsPerPixel())];
+    return PixelColour(x, y) == transparency->GetColourKey() ? 0 : 255;
+}
+
+TPngTransparency TPNGObject::Transparency() const {
+    const TChunkIHDR& header = HeaderChunk();
+    const auto* transparency = FChunks.ChunkOfClass<TChunktRNS>();
+    switch (header.ColourType()) {
+    case png::COLOR_GRAYSCALE:
+    case png::COLOR_RGB:
+        return transparency ? trColourKey : trNone;
+    case png::COLOR_PALETTE:
+        return !transparency ? trNone : transparency->SingleTransparent() ? trColourKey : trAlpha;
+    case png::COLOR_GRAYSCALEALPHA:
+    case png::COLOR_RGBALPHA:
+        return trAlpha;
+    default:
+        return trNone;
+    }
+}
+
+TColor TPNGObject::TransparentColour() const {
+    const auto* transparency = FChunks.ChunkOfClass<TChunktRNS>();
+    return transparency ? transparency->GetColourKey() : 0;
+}
+
+void TPNGObject::AddAlphaPlane() {
+    TChunkIHDR& header = HeaderChunk();
+    if (header.ColourType() != png::COLOR_PALETTE) {
+        header.AddAlphaPlaneForGrey();
+        return;
+    }
+    auto* transparency = FChunks.ChunkOfClass<TChunktRNS>();
+    if (!transparency)
+        transparency = FChunks.AddChunk<TChunktRNS>();
+    transparency->AlphaValues().fill(255);
+    transparency->ResizeBody(1u << header.BitDepth());
+    transparency->SetSingleTransparent(false);
+}

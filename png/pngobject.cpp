@@ -1,0 +1,150 @@
+#include "png/pngobject.h"
+
+#include "png/errors.h"
+#include "png/framing.h"
+#include "png/registry.h"
+#include "png/row_geometry.h"
+
+#include <cmath>
+#include <numeric>
+
+TPNGObject::TPNGObject()
+    : FRowFilters(png::DefaultRowFilters), FDeflateLevel(png::DefaultDeflateLevel),
+      FIdatLimit(png::MinIdatLimit), FChunks(this) {
+    ResetGamma();
+}
+
+TPNGObject::~TPNGObject() {
+    DiscardChunks();
+}
+
+int TPNGObject::Width() const {
+    return HasHeader() ? int(HeaderChunk().Width()) : 0;
+}
+int TPNGObject::Height() const {
+    return HasHeader() ? int(HeaderChunk().Height()) : 0;
+}
+
+void TPNGObject::SetWidth(int) {
+    RaisePngError<EPngError>(png::msg::CannotResize);
+}
+void TPNGObject::SetHeight(int) {
+    RaisePngError<EPngError>(png::msg::CannotResize);
+}
+
+namespace {
+
+// Raises EPngUnexpectedEnd for a length that is no PNG length or runs past the stream's end.
+void CheckChunkLength(TStream& stream, std::uint32_t length) {
+    const std::int64_t left = png::BytesLeft(stream);
+    if (length >= png::ChunkLengthLimit || (left >= 0 && length > left))
+        RaisePngError<EPngUnexpectedEnd>(png::msg::UnexpectedEnd);
+}
+
+bool IsCritical(const TChunkType& type) {
+    return (std::uint8_t(type[0]) & png::AncillaryBit) == 0;
+}
+
+} // namespace
+
+// After a failure the list keeps the chunks read so far, the failing one included; the
+// header chunk keeps the rows decoded so far.
+void TPNGObject::ReadFromStream(TStream& stream) {
+    DiscardChunks();
+    std::array<std::uint8_t, 8> signature{};
+    if (!png::ReadExact(stream, signature.data(), 8) || signature != png::Signature)
+        RaisePngError<EPNGInvalidFileHeader>(png::msg::InvalidFileHeader);
+    FChunks.Reserve(png::ChunkListStep);
+    bool imageData = false;
+    for (;;) {
+        std::uint32_t length = 0;
+        TChunkType type{};
+        if (!png::ReadU32(stream, length) || !png::ReadExact(stream, type.data(), 4))
+            RaisePngError<EPngUnexpectedEnd>(png::msg::UnexpectedEnd);
+        if (FChunks.Count() == 0 && type != png::ctIHDR)
+            RaisePngError<EPNGIHDRNotFirst>(png::msg::IHDRNotFirst);
+        CheckChunkLength(stream, length);
+        if (type == png::ctcHRM || (type == png::ctIDAT && imageData)) {
+            stream.Seek(std::int64_t(length) + 4, soCurrent);
+            continue;
+        }
+        imageData = imageData || type == png::ctIDAT;
+        auto created = CreateChunkFor(this, type);
+        TChunk* chunk = created.get();
+        FChunks.Append(std::move(created));
+        if (typeid(*chunk) == typeid(TChunk) && IsCritical(type))
+            RaisePngError<EPNGUnknownCriticalChunk>(png::msg::UnknownCriticalChunk);
+        if (!chunk->ReadBody(stream, type, length) || type == png::ctIEND)
+            break;
+    }
+    if (!imageData)
+        RaisePngError<EPNGNoImageData>(png::msg::NoImageData);
+}
+
+void TPNGObject::WriteToStream(TStream& stream) {
+    stream.WriteBuffer(png::Signature.data(), std::int64_t(png::Signature.size()));
+    for (std::size_t i = 0; i < FChunks.Count(); ++i)
+        FChunks.Item(i)->WriteTo(stream);
+}
+
+void TPNGObject::DiscardChunks() {
+    ResetGamma();
+    FChunks.Clear();
+}
+
+bool TPNGObject::HasHeader() const {
+    return dynamic_cast<TChunkIHDR*>(FChunks.Item(0));
+}
+
+TChunkIHDR& TPNGObject::HeaderChunk() const {
+    auto* header = dynamic_cast<TChunkIHDR*>(FChunks.Item(0));
+    if (!header)
+        RaisePngError<EPNGHeaderNotPresent>(png::msg::HeaderNotPresent);
+    return *header;
+}
+
+void TPNGObject::GetRowGeometry(std::uint32_t& rowLength, std::uint32_t& pixelStride) const {
+    const auto geometry = HasHeader()
+                              ? png::RowGeometry(HeaderChunk().ColourType(),
+                                                 HeaderChunk().BitDepth(), HeaderChunk().Width())
+                              : png::TRowGeometry{};
+    rowLength = geometry.RowLength;
+    pixelStride = geometry.PixelStride;
+}
+
+std::uint8_t* TPNGObject::PixelRow(std::uint32_t y) const {
+    const TChunkIHDR& header = HeaderChunk();
+    return header.Pixels() && y < header.Height() ? header.PixelRow(y) : nullptr;
+}
+
+std::uint8_t* TPNGObject::AlphaRow(std::uint32_t y) const {
+    const TChunkIHDR& header = HeaderChunk();
+    return y < header.Height() ? header.AlphaRow(y) : nullptr;
+}
+
+void TPNGObject::ResetGamma() {
+    std::iota(FGammaLut.begin(), FGammaLut.end(), 0);
+    std::iota(FInverseGammaLut.begin(), FInverseGammaLut.end(), 0);
+    FGammaIsIdentity = true;
+}
+
+// Rounding is to the nearest integer with halves to even (the default rounding mode).
+void TPNGObject::BuildGammaTables(std::uint32_t gammaValue) {
+    ResetGamma();
+    const double exponent = 1.0 / ((double(gammaValue) / png::GammaScale) * png::DisplayGamma);
+    for (int i = 0; i < 256; ++i) {
+        const double value = std::nearbyint(255.0 * std::pow(i / 255.0, exponent));
+        const auto v = std::uint8_t(std::clamp(value, 0.0, 255.0));
+        FGammaLut[i] = v;
+        FInverseGammaLut[v] = std::uint8_t(i);
+        FGammaIsIdentity = FGammaIsIdentity && v == i;
+    }
+}
+
+void TPNGObject::SetIdatLimit(std::uint32_t limit) {
+    FIdatLimit = std::max(limit, png::MinIdatLimit);
+}
+
+void TPNGObject::ReleasePaletteHandle() {
+    FPaletteHandle.Reset();
+}

@@ -1,0 +1,211 @@
+// Drawing a PNG image onto a device context: an opaque stretched copy, a colour-keyed copy
+// through a monochrome mask, or a per-pixel blend over what the device already shows.
+
+#include "png/errors.h"
+#include "png/pngobject.h"
+
+#include <array>
+
+namespace {
+
+using namespace gdi;
+
+// What one colour-table index stands for while blending.
+struct TBlendEntry {
+    std::uint8_t Blue = 0;
+    std::uint8_t Green = 0;
+    std::uint8_t Red = 0;
+    std::uint8_t Alpha = 255;
+    bool Valid = false;
+};
+
+// d' = (s x a + 255 + (255 - a) x d) div 256, which gives exactly s at a = 255 and exactly
+// d at a = 0.
+inline std::uint8_t Blend(unsigned s, unsigned d, unsigned a) {
+    return std::uint8_t((s * a + 255 + (255 - a) * d) >> 8);
+}
+
+inline void BlendPixel(std::uint8_t* d, std::uint8_t blue, std::uint8_t green, std::uint8_t red,
+                       unsigned a) {
+    if (a == 0)
+        return;
+    if (a == 255) {
+        d[0] = blue;
+        d[1] = green;
+        d[2] = red;
+        return;
+    }
+    d[0] = Blend(blue, d[0], a);
+    d[1] = Blend(green, d[1], a);
+    d[2] = Blend(red, d[2], a);
+}
+
+void BlendRgbRow(const std::uint8_t* s, const std::uint8_t* a, std::uint8_t* d,
+                 std::uint32_t width) {
+    for (std::uint32_t x = 0; x < width; ++x, s += 3, d += 4)
+        BlendPixel(d, s[0], s[1], s[2], a[x]);
+}
+
+// Rows of colour-table indices: palette images take colour and alpha from the table, grey
+// images with alpha their level from it and alpha from the alpha row.
+void BlendIndexedRow(const std::uint8_t* s, const std::uint8_t* a, std::uint8_t* d,
+                     std::uint32_t width, int bits, const std::array<TBlendEntry, 256>& table) {
+    const unsigned mask = (1u << bits) - 1;
+    for (std::uint32_t x = 0; x < width; ++x, d += 4) {
+        const std::uint32_t bit = x * std::uint32_t(bits);
+        const TBlendEntry& e = table[(s[bit / 8] >> (8 - bits - bit % 8)) & mask];
+        if (!e.Valid)
+            RaisePngError<EPngError>(png::msg::NoSuchPaletteEntry);
+        BlendPixel(d, e.Blue, e.Green, e.Red, a ? a[x] : e.Alpha);
+    }
+}
+
+std::array<TBlendEntry, 256> BlendTable(const TPNGObject& image, const TChunkIHDR& header) {
+    std::array<TBlendEntry, 256> table{};
+    const gdi::RGBQUAD* colours = header.ColourTable();
+    std::uint32_t count = 256;
+    const TChunktRNS* transparency = nullptr;
+    if (header.ColourType() == png::COLOR_PALETTE) {
+        const auto* palette = image.Chunks().ChunkOfClass<TChunkPLTE>();
+        count = palette ? std::min<std::uint32_t>(palette->EntryCount(), 256) : 0;
+        transparency = image.Chunks().ChunkOfClass<TChunktRNS>();
+    }
+    for (std::uint32_t i = 0; i < count; ++i)
+        table[i] = {colours[i].rgbBlue, colours[i].rgbGreen, colours[i].rgbRed,
+                    transparency ? transparency->AlphaValues()[i] : std::uint8_t(255), true};
+    return table;
+}
+
+void DrawOpaque(HDC dc, const RECT& r, const TChunkIHDR& header) {
+    StretchDIBits(dc, r.left, r.top, r.Width(), r.Height(), 0, 0, int(header.Width()),
+                  int(header.Height()), header.Pixels(), &header.DibInfo(), DIB_RGB_COLORS,
+                  SRCCOPY);
+}
+
+HDC CheckedDC(HDC dc) {
+    if (!dc)
+        RaisePngError<EPNGOutMemory>(png::msg::OutOfResources);
+    return dc;
+}
+
+HBITMAP CheckedBitmap(HBITMAP bitmap) {
+    if (!bitmap)
+        RaisePngError<EPNGOutMemory>(png::msg::OutOfResources);
+    return bitmap;
+}
+
+// The platform's raster operations do all per-pixel work: a mask of the key colour cuts
+// the background open where the image is opaque and the image where it is transparent,
+// and the two are ORed together.
+void DrawColourKeyed(HDC dc, const RECT& r, const TChunkIHDR& header, COLORREF key) {
+    const int w = r.Width(), h = r.Height();
+    const int sw = int(header.Width()), sh = int(header.Height());
+    if (w <= 0 || h <= 0)
+        return;
+    const BITMAPINFO& info = header.DibInfo();
+    TOwnedDC source(CheckedDC(CreateCompatibleDC(dc)));
+    TOwnedBitmap image(CheckedBitmap(
+        CreateDIBitmap(dc, &info.bmiHeader, CBM_INIT, header.Pixels(), &info, DIB_RGB_COLORS)));
+    TSelection selectImage(source.Get(), image.Get());
+    TOwnedDC inverted(CheckedDC(CreateCompatibleDC(dc)));
+    TOwnedDC mask(CheckedDC(CreateCompatibleDC(dc)));
+    TOwnedDC merged(CheckedDC(CreateCompatibleDC(dc)));
+    TOwnedBitmap invertedBitmap(CheckedBitmap(CreateBitmap(w, h, 1, 1, nullptr)));
+    TOwnedBitmap maskBitmap(CheckedBitmap(CreateBitmap(w, h, 1, 1, nullptr)));
+    TOwnedBitmap mergedBitmap(CheckedBitmap(CreateCompatibleBitmap(dc, w, h)));
+    TSelection selectInverted(inverted.Get(), invertedBitmap.Get());
+    TSelection selectMask(mask.Get(), maskBitmap.Get());
+    TSelection selectMerged(merged.Get(), mergedBitmap.Get());
+
+    const COLORREF oldBackground = SetBkColor(source.Get(), key);
+    StretchBlt(mask.Get(), 0, 0, w, h, source.Get(), 0, 0, sw, sh, SRCCOPY);
+    SetBkColor(source.Get(), oldBackground);
+    BitBlt(inverted.Get(), 0, 0, w, h, mask.Get(), 0, 0, NOTSRCCOPY);
+    BitBlt(merged.Get(), 0, 0, w, h, dc, r.left, r.top, SRCCOPY);
+    BitBlt(merged.Get(), 0, 0, w, h, mask.Get(), 0, 0, SRCAND);
+    StretchBlt(source.Get(), 0, 0, sw, sh, inverted.Get(), 0, 0, w, h, SRCAND);
+    StretchBlt(merged.Get(), 0, 0, w, h, source.Get(), 0, 0, sw, sh, SRCPAINT);
+    BitBlt(dc, r.left, r.top, w, h, merged.Get(), 0, 0, SRCCOPY);
+}
+
+// The device pixels under the image are read once into a 32-bit scratch section, blended
+// row by row with pointers and integer arithmetic, and written back once; nothing reaches
+// the device when the blend fails.
+void DrawBlended(HDC dc, const RECT& r, const TPNGObject& image, const TChunkIHDR& header) {
+    const int w = int(header.Width()), h = int(header.Height());
+    TReleasedDC screen(GetScreenDC());
+    TOwnedDC scratchDC(CheckedDC(CreateCompatibleDC(screen.Get())));
+    BITMAPINFO info{};
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    TOwnedBitmap scratch(CreateDIBSection(scratchDC.Get(), &info, DIB_RGB_COLORS, &bits));
+    if (!scratch || !bits)
+        RaisePngError<EPNGOutMemory>(png::msg::OutOfResources);
+    TSelection selectScratch(scratchDC.Get(), scratch.Get());
+    BitBlt(scratchDC.Get(), 0, 0, w, h, dc, r.left, r.top, SRCCOPY);
+
+    auto* row = static_cast<std::uint8_t*>(bits);
+    const std::size_t stride = std::size_t(w) * 4;
+    const int dibBits = header.DibBitsPerPixel();
+    std::array<TBlendEntry, 256> table{};
+    if (dibBits <= 8)
+        table = BlendTable(image, header);
+    for (std::uint32_t y = 0; y < header.Height(); ++y, row += stride) {
+        if (dibBits == 24)
+            BlendRgbRow(header.PixelRow(y), header.AlphaRow(y), row, header.Width());
+        else
+            BlendIndexedRow(header.PixelRow(y), header.AlphaRow(y), row, header.Width(), dibBits,
+                            table);
+    }
+    BitBlt(dc, r.left, r.top, w, h, scratchDC.Get(), 0, 0, SRCCOPY);
+}
+
+} // namespace
+
+void TPNGObject::DrawOnDC(HDC dc, const RECT& rect) {
+    if (!HasHeader())
+        return;
+    const TChunkIHDR& header = HeaderChunk();
+    if (!header.Pixels())
+        return;
+    switch (Transparency()) {
+    case trNone:
+        DrawOpaque(dc, rect, header);
+        break;
+    case trColourKey:
+        DrawColourKeyed(dc, rect, header, ColorToRGB(TransparentColour()));
+        break;
+    case trAlpha:
+        DrawBlended(dc, rect, *this, header);
+        break;
+    }
+}
+
+HPALETTE TPNGObject::GetPaletteHandle() {
+    const TChunkIHDR& header = HeaderChunk();
+    const bool indexed =
+        header.ColourType() == png::COLOR_GRAYSCALE || header.ColourType() == png::COLOR_PALETTE;
+    if (indexed && !FPaletteHandle) {
+        LOGPALETTE palette;
+        palette.palNumEntries = 256;
+        const RGBQUAD* table = header.ColourTable();
+        for (int i = 0; i < 256; ++i)
+            palette.palPalEntry[i] = {table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue, 0};
+        FPaletteHandle.Reset(CreatePalette(&palette));
+    }
+    return FPaletteHandle.Get();
+}
+
+void TPNGObject::SetPaletteHandle(HPALETTE palette) {
+    TChunkIHDR& header = HeaderChunk();
+    if (header.ColourType() != png::COLOR_GRAYSCALE && header.ColourType() != png::COLOR_PALETTE)
+        return;
+    std::array<PALETTEENTRY, 256> entries{};
+    const UINT count = GetPaletteEntries(palette, 0, 256, entries.data());
+    RGBQUAD* table = header.ColourTable();
+    for (UINT i = 0; i < count && i < 256; ++i)
+        table[i] = {entries[i].peBlue, entries[i].peGreen, entries[i].peRed, 0};
+    FPaletteHandle.Reset();
+}

@@ -1,0 +1,148 @@
+// The whole PngSuite: every valid image decodes to libpng's pixels (under the codec's
+// documented rules), every broken one fails with the class its fault calls for, and every
+// valid image survives writing and reading back under several settings.
+
+#include "png/pngobject.h"
+#include "tests/png/png_test_support.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <png.h>
+#include <random>
+
+namespace {
+
+using namespace pngtest;
+
+bool IsBroken(const std::string& name) {
+    return name[0] == 'x';
+}
+
+std::vector<std::string> Files(bool broken) {
+    std::vector<std::string> out;
+    for (const auto& name : SuiteFiles())
+        if (IsBroken(name) == broken)
+            out.push_back(name);
+    return out;
+}
+
+std::string TestName(const ::testing::TestParamInfo<std::string>& info) {
+    return info.param.substr(0, info.param.find('.'));
+}
+
+class ValidImage : public ::testing::TestWithParam<std::string> {
+protected:
+    TBytes Bytes() const { return ReadFile(SuiteDir() + "/" + GetParam()); }
+};
+
+TEST_P(ValidImage, DecodesToTheReferencePixels) {
+    const TBytes bytes = Bytes();
+    TPNGObject image;
+    ReadPng(image, bytes);
+    const TRgbaImage reference = ReferenceDecode(bytes);
+    const TRgbaImage decoded = CodecPixels(image);
+    ASSERT_EQ(decoded.Width, reference.Width);
+    ASSERT_EQ(decoded.Height, reference.Height);
+    for (std::uint32_t y = 0; y < decoded.Height; ++y)
+        for (std::uint32_t x = 0; x < decoded.Width; ++x) {
+            const TRgba& a = decoded.At(x, y);
+            const TRgba& b = reference.At(x, y);
+            ASSERT_EQ(a, b) << "at " << x << "," << y << ": " << int(a.R) << " " << int(a.G) << " "
+                            << int(a.B) << " " << int(a.A) << " vs " << int(b.R) << " " << int(b.G)
+                            << " " << int(b.B) << " " << int(b.A);
+        }
+}
+
+struct TSettings {
+    std::uint8_t Filters;
+    std::uint8_t Interlace;
+    std::uint8_t Level;
+};
+
+TEST_P(ValidImage, SurvivesWritingAndReadingBack) {
+    TPNGObject image;
+    ReadPng(image, Bytes());
+    const TRgbaImage decoded = CodecPixels(image);
+    for (const TSettings settings : {TSettings{0x02, 0, 7}, TSettings{0x1F, 0, 9},
+                                     TSettings{0x01, 1, 1}, TSettings{0x18, 1, 6}}) {
+        TPNGObject copy;
+        copy.CopyFromPng(image);
+        copy.SetRowFilters(settings.Filters);
+        copy.SetInterlacing(settings.Interlace);
+        copy.SetDeflateLevel(settings.Level);
+        const TBytes written = WritePng(copy);
+        TPNGObject again;
+        ReadPng(again, written);
+        EXPECT_EQ(CodecPixels(again).Pixels, decoded.Pixels)
+            << "filters " << int(settings.Filters) << " interlace " << int(settings.Interlace);
+        EXPECT_EQ(ReferenceDecode(written).Pixels, decoded.Pixels)
+            << "filters " << int(settings.Filters) << " interlace " << int(settings.Interlace);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PngSuite, ValidImage, ::testing::ValuesIn(Files(false)), TestName);
+
+class BrokenImage : public ::testing::TestWithParam<std::string> {};
+
+// The class each kind of fault calls for, by the suite's naming: signature faults (xs*,
+// xcr, xlf), colour type or depth (xc1, xc9, xd*), missing image data (xdt) and checksums
+// (xcs, xhd).
+std::string ExpectedFailure(const std::string& name) {
+    static const std::map<std::string, std::string> byPrefix = {
+        {"xs", "EPNGInvalidFileHeader"},  {"xcr", "EPNGInvalidFileHeader"},
+        {"xlf", "EPNGInvalidFileHeader"}, {"xc1", "EPngInvalidIHDR"},
+        {"xc9", "EPngInvalidIHDR"},       {"xd0", "EPngInvalidIHDR"},
+        {"xd3", "EPngInvalidIHDR"},       {"xd9", "EPngInvalidIHDR"},
+        {"xdt", "EPNGNoImageData"},       {"xcs", "EPngInvalidCRC"},
+        {"xhd", "EPngInvalidCRC"}};
+    for (const auto& [prefix, failure] : byPrefix)
+        if (name.rfind(prefix, 0) == 0)
+            return failure;
+    return "no expectation for " + name;
+}
+
+TEST_P(BrokenImage, FailsWithTheClassOfItsFault) {
+    const TFailure failure = ReadFailure(ReadFile(SuiteDir() + "/" + GetParam()));
+    EXPECT_EQ(failure.ClassName, ExpectedFailure(GetParam()));
+    EXPECT_FALSE(failure.Message.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(PngSuite, BrokenImage, ::testing::ValuesIn(Files(true)), TestName);
+
+// Images that libpng encodes with one filter for every row, in every layout and at widths
+// around the vector code's block sizes, decode to libpng's pixels.
+TEST(Decoder, MatchesLibpngForEveryFilterWidthAndLayout) {
+    struct TLayout {
+        int ColourType, Depth, Samples;
+    };
+    const TLayout layouts[] = {{2, 8, 3}, {6, 8, 4}, {6, 16, 4}, {2, 16, 3}, {0, 1, 1},
+                               {0, 2, 1}, {3, 4, 1}, {4, 16, 2}, {4, 8, 2},  {0, 16, 1}};
+    const int filters[] = {PNG_FILTER_NONE, PNG_FILTER_SUB, PNG_FILTER_UP, PNG_FILTER_AVG,
+                           PNG_FILTER_PAETH};
+    std::mt19937 random(3);
+    for (const TLayout& layout : layouts)
+        for (std::uint32_t width : {1u, 2u, 5u, 6u, 7u, 13u, 33u})
+            for (int filter : filters)
+                for (bool interlace : {false, true}) {
+                    const std::uint32_t height = 5;
+                    const std::size_t rowBytes =
+                        (std::size_t(width) * layout.Samples * layout.Depth + 7) / 8;
+                    TBytes data(rowBytes * height);
+                    for (auto& byte : data)
+                        byte = std::uint8_t(random());
+                    const TBytes png = ReferenceEncode(width, height, layout.Depth,
+                                                       layout.ColourType, data, filter, interlace);
+                    TPNGObject image;
+                    ReadPng(image, png);
+                    ASSERT_EQ(CodecPixels(image).Pixels, ReferenceDecode(png).Pixels)
+                        << "colour type " << layout.ColourType << " depth " << layout.Depth
+                        << " width " << width << " filter " << filter << " interlace " << interlace;
+                }
+}
+
+TEST(PngSuite, HoldsTheWholeSuite) {
+    EXPECT_GE(Files(false).size(), 150u);
+    EXPECT_EQ(Files(true).size(), 14u);
+}
+
+} // namespace

@@ -1,0 +1,158 @@
+// pngtool as a user runs it: its output files and text, its exit status and its one-line
+// error reports, also on damaged files.
+
+#include "tests/png/png_test_support.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+using namespace pngtest;
+namespace fs = std::filesystem;
+
+struct TRun {
+    int Status = -1;
+    bool Signalled = false;
+    std::string Out;
+    std::string Err;
+};
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+class Pngtool : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FDir = fs::temp_directory_path() /
+               ("pngtool_test_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(FDir);
+    }
+    void TearDown() override { fs::remove_all(FDir); }
+
+    TRun Run(const std::string& arguments) const {
+        const std::string command = std::string(PNGTOOL_PATH) + " " + arguments + " >" +
+                                    (FDir / "out").string() + " 2>" + (FDir / "err").string();
+        const int status = std::system(command.c_str());
+        TRun run;
+        run.Signalled = WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) > 128);
+        run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.Out = Slurp(FDir / "out");
+        run.Err = Slurp(FDir / "err");
+        return run;
+    }
+
+    std::string Path(const std::string& name) const { return (FDir / name).string(); }
+    static std::string Suite(const std::string& name) { return SuiteDir() + "/" + name; }
+
+    void Save(const std::string& name, const TBytes& bytes) const {
+        std::ofstream(Path(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+
+    fs::path FDir;
+};
+
+TEST_F(Pngtool, InfoListsTheHeaderAndTheChunksInListOrder) {
+    const TRun run = Run("info " + Suite("ct1n0g04.png"));
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_NE(run.Out.find("width: 32\nheight: 32\nbit depth: 4\ncolour type: 0\n"),
+              std::string::npos);
+    const auto header = run.Out.find("IHDR 13\n");
+    const auto text = run.Out.find("tEXt ");
+    const auto data = run.Out.find("IDAT 0\n");
+    const auto end = run.Out.find("IEND 0\n");
+    EXPECT_LT(header, text);
+    EXPECT_LT(text, data);
+    EXPECT_LT(data, end);
+    EXPECT_NE(end, std::string::npos);
+}
+
+TEST_F(Pngtool, DecodeWritesTheCodecPixelsAsRgbaPam) {
+    for (const std::string name : {"tbbn3p08.png", "basi6a16.png", "tbrn2c08.png"}) {
+        ASSERT_EQ(Run("decode " + Suite(name) + " " + Path("out.pam")).Status, 0) << name;
+        const std::string pam = Slurp(Path("out.pam"));
+        TPNGObject image;
+        ReadPng(image, ReadFile(Suite(name)));
+        const TRgbaImage pixels = CodecPixels(image);
+        const std::string header = "P7\nWIDTH " + std::to_string(pixels.Width) + "\nHEIGHT " +
+                                   std::to_string(pixels.Height) +
+                                   "\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n";
+        ASSERT_EQ(pam.substr(0, header.size()), header);
+        ASSERT_EQ(pam.size(), header.size() + pixels.Pixels.size() * 4);
+        EXPECT_EQ(0, std::memcmp(pam.data() + header.size(), pixels.Pixels.data(),
+                                 pixels.Pixels.size() * 4))
+            << name;
+    }
+}
+
+TEST_F(Pngtool, RecodeAppliesTheSettings) {
+    const TRun run = Run("recode " + Suite("basn2c16.png") + " " + Path("re.png") +
+                         " --filters none,paeth --level 9 --idat-limit 70000 --interlace");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const TBytes written = ReadFile(Path("re.png"));
+    ASSERT_GT(written.size(), 33u);
+    EXPECT_EQ(written[8 + 8 + 12], 1);
+    EXPECT_EQ(ReferenceDecode(written).Pixels,
+              ReferenceDecode(ReadFile(Suite("basn2c16.png"))).Pixels);
+}
+
+TEST_F(Pngtool, FailuresAreOneLineWithTheClassAndExitOne) {
+    TRun run = Run("info " + Suite("xs1n0g01.png"));
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, "EPNGInvalidFileHeader: The file being readed is not a valid \"Portable "
+                       "Network Graphics\" image because it contains an invalid header. This file "
+                       "may be corruped, try obtaining it again.\n");
+    Save("gamma-first.png", TPngBuilder().Chunk("gAMA", {0, 0, 1, 1}).Bytes());
+    run = Run("decode " + Path("gamma-first.png") + " " + Path("x.pam"));
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, "EPNGIHDRNotFirst: This \"Portable Network Graphics\" image is not "
+                       "supported or it might be invalid.  (IHDR chunk is not the first)\n");
+    run = Run("info " + Path("missing.png"));
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err.rfind("EFOpenError: ", 0), 0u);
+}
+
+TEST_F(Pngtool, UsageErrorsExitTwo) {
+    for (const std::string arguments :
+         {"", "info", "decode a.png", "recode a b --filters none,fast", "recode a b --level 10",
+          "recode a b --idat-limit", "convert a b", "info a b"}) {
+        const TRun run = Run(arguments);
+        EXPECT_EQ(run.Status, 2) << arguments;
+        EXPECT_EQ(run.Err.rfind("usage: pngtool", 0), 0u) << arguments;
+    }
+}
+
+TEST_F(Pngtool, DamagedFilesNeverCrashIt) {
+    std::mt19937 random(7);
+    for (const std::string name :
+         {"basn6a16.png", "basi3p02.png", "oi9n0g16.png", "ctzn0g04.png"}) {
+        const TBytes good = ReadFile(Suite(name));
+        for (int trial = 0; trial < 12; ++trial) {
+            TBytes bad = good;
+            if (trial % 3 == 0)
+                bad.resize(random() % bad.size());
+            else
+                for (int flips = 0; flips < 1 + trial % 4; ++flips)
+                    bad[8 + random() % (bad.size() - 8)] ^= std::uint8_t(1 + random() % 255);
+            Save("bad.png", bad);
+            const TRun run = Run("recode " + Path("bad.png") + " " + Path("bad-out.png"));
+            EXPECT_FALSE(run.Signalled) << name << " trial " << trial;
+            EXPECT_TRUE(run.Status == 0 || run.Status == 1) << name << " trial " << trial;
+            EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), run.Status) << run.Err;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,291 @@
+// Writing PNG streams: chunk bodies, the filter choice, Adam7 passes and the cutting of the
+// compressed data into IDAT chunks. Output is checked by parsing it independently and by
+// decoding it with libpng.
+
+#include "png/pngobject.h"
+#include "tests/png/png_test_support.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <zlib.h>
+
+namespace {
+
+using namespace pngtest;
+
+struct TParsedChunk {
+    std::string Type;
+    TBytes Body;
+};
+
+std::vector<TParsedChunk> ParseChunks(const TBytes& png) {
+    std::vector<TParsedChunk> chunks;
+    for (std::size_t at = 8; at + 12 <= png.size();) {
+        const std::uint32_t length =
+            std::uint32_t(png[at]) << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3];
+        const auto body = png.begin() + std::ptrdiff_t(at + 8);
+        chunks.push_back(
+            {std::string(png.begin() + std::ptrdiff_t(at + 4), body), TBytes(body, body + length)});
+        const auto crc = std::uint32_t(crc32(0, png.data() + at + 4, uInt(length + 4)));
+        const std::uint8_t* stored = png.data() + at + 8 + length;
+        EXPECT_EQ(crc,
+                  std::uint32_t(stored[0]) << 24 | stored[1] << 16 | stored[2] << 8 | stored[3]);
+        at += 12 + length;
+    }
+    return chunks;
+}
+
+std::vector<std::size_t> IdatSizes(const TBytes& png) {
+    std::vector<std::size_t> sizes;
+    for (const auto& chunk : ParseChunks(png))
+        if (chunk.Type == "IDAT")
+            sizes.push_back(chunk.Body.size());
+    return sizes;
+}
+
+// The inflated image data of a written PNG: filter bytes and filtered rows.
+TBytes InflatedData(const TBytes& png, std::size_t expectedSize) {
+    TBytes compressed;
+    for (const auto& chunk : ParseChunks(png))
+        if (chunk.Type == "IDAT")
+            compressed.insert(compressed.end(), chunk.Body.begin(), chunk.Body.end());
+    TBytes out(expectedSize + 1);
+    uLongf size = uLongf(out.size());
+    EXPECT_EQ(uncompress(out.data(), &size, compressed.data(), uLong(compressed.size())), Z_OK);
+    out.resize(size);
+    return out;
+}
+
+// Reads a grey or RGB image of the given rows through the codec.
+void ReadRows(TPNGObject& image, std::uint32_t width, std::uint8_t depth, std::uint8_t type,
+              const std::vector<TBytes>& rows, std::uint8_t interlace = 0) {
+    ReadPng(image, TPngBuilder()
+                       .Header(width, std::uint32_t(rows.size()), depth, type, interlace)
+                       .ImageData(Deflate(UnfilteredRows(rows)))
+                       .End()
+                       .Bytes());
+}
+
+std::vector<TBytes> NoiseRows(std::uint32_t rows, std::size_t length, unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<TBytes> out(rows, TBytes(length));
+    for (auto& row : out)
+        for (auto& byte : row)
+            byte = std::uint8_t(random());
+    return out;
+}
+
+std::vector<std::uint8_t> FilterBytes(const TBytes& data, std::size_t rowLength) {
+    std::vector<std::uint8_t> filters;
+    for (std::size_t at = 0; at < data.size(); at += rowLength + 1)
+        filters.push_back(data[at]);
+    return filters;
+}
+
+TEST(Writer, DefaultSettingsFilterEveryRowWithSubAndFillIdatChunks) {
+    TPNGObject image;
+    ReadRows(image, 200, 8, 2, NoiseRows(200, 600, 1));
+    const TBytes png = WritePng(image);
+    const auto sizes = IdatSizes(png);
+    ASSERT_GE(sizes.size(), 2u);
+    for (std::size_t i = 0; i + 1 < sizes.size(); ++i)
+        EXPECT_EQ(sizes[i], 65535u);
+    EXPECT_GT(sizes.back(), 0u);
+    const auto filters = FilterBytes(InflatedData(png, 200 * 601), 600);
+    EXPECT_EQ(filters, std::vector<std::uint8_t>(200, 1));
+    EXPECT_EQ(ReferenceDecode(png).Pixels, CodecPixels(image).Pixels);
+}
+
+TEST(Writer, LargerIdatLimitGivesLargerChunks) {
+    TPNGObject image;
+    ReadRows(image, 200, 8, 2, NoiseRows(300, 600, 2));
+    image.SetIdatLimit(100000);
+    const auto sizes = IdatSizes(WritePng(image));
+    ASSERT_GE(sizes.size(), 2u);
+    EXPECT_EQ(sizes.front(), 100000u);
+}
+
+TEST(Writer, CompressedDataOfExactlyTheLimitIsOneChunk) {
+    // Stored (level 0) blocks grow the output one byte per pixel, so some width lands the
+    // compressed stream exactly on the limit; one more byte needs a second chunk of 1 byte.
+    bool exact = false;
+    for (std::uint32_t width = 65480; width < 65535 && !exact; ++width) {
+        TPNGObject image;
+        ReadRows(image, width, 8, 0, NoiseRows(1, width, width));
+        image.SetDeflateLevel(0);
+        const auto sizes = IdatSizes(WritePng(image));
+        std::size_t total = 0;
+        for (auto size : sizes)
+            total += size;
+        if (total == 65535) {
+            exact = true;
+            EXPECT_EQ(sizes, std::vector<std::size_t>{65535});
+            TPNGObject wider;
+            ReadRows(wider, width + 1, 8, 0, NoiseRows(1, width + 1, width));
+            wider.SetDeflateLevel(0);
+            EXPECT_EQ(IdatSizes(WritePng(wider)), (std::vector<std::size_t>{65535, 1}));
+        }
+        for (auto size : sizes)
+            EXPECT_GT(size, 0u);
+    }
+    EXPECT_TRUE(exact);
+}
+
+TEST(Writer, FilterChoiceCountsRepeatsAndBreaksTiesToTheLowerType) {
+    // Row 0 (previous row zero): Up equals the row itself, Sub differs only at the jump;
+    // both count 2 repeats, so Sub wins. Row 1 equals row 0: Up gives all zeros and wins.
+    TPNGObject image;
+    ReadRows(image, 5, 8, 0, {{0, 0, 0, 0, 5}, {0, 0, 0, 0, 5}});
+    image.SetRowFilters(1 << 1 | 1 << 2);
+    EXPECT_EQ(FilterBytes(InflatedData(WritePng(image), 12), 5), (std::vector<std::uint8_t>{1, 2}));
+
+    // Rows of two bytes have no position to count: None, though None is not allowed.
+    TPNGObject narrow;
+    ReadRows(narrow, 2, 8, 0, {{1, 2}, {3, 4}});
+    narrow.SetRowFilters(1 << 1 | 1 << 2);
+    EXPECT_EQ(FilterBytes(InflatedData(WritePng(narrow), 6), 2), (std::vector<std::uint8_t>{0, 0}));
+
+    // A quadratic ramp that moves up by 3 per row.
+    std::vector<TBytes> gradient;
+    for (int y = 0; y < 4; ++y) {
+        TBytes row;
+        for (int x = 0; x < 16; ++x)
+            row.push_back(std::uint8_t(x * x + y * 3));
+        gradient.push_back(row);
+    }
+    TPNGObject all;
+    ReadRows(all, 16, 8, 0, gradient);
+    all.SetRowFilters(0x1F);
+    const TBytes png = WritePng(all);
+    // Row 0 leaves no repeats under any filter (None); below it Up and Paeth tie.
+    EXPECT_EQ(FilterBytes(InflatedData(png, 4 * 17), 16), (std::vector<std::uint8_t>{0, 2, 2, 2}));
+    EXPECT_EQ(ReferenceDecode(png).Pixels, CodecPixels(all).Pixels);
+
+    for (std::uint8_t filters : {0, 1}) {
+        all.SetRowFilters(filters);
+        EXPECT_EQ(FilterBytes(InflatedData(WritePng(all), 4 * 17), 16),
+                  (std::vector<std::uint8_t>(4, 0)));
+    }
+}
+
+TEST(Writer, Adam7WritesOnlyPassesWithPixels) {
+    TPNGObject image;
+    ReadRows(image, 3, 8, 0, {{1, 2, 3}, {4, 5, 6}});
+    image.SetInterlacing(1);
+    image.SetRowFilters(1);
+    const TBytes png = WritePng(image);
+    EXPECT_EQ(ParseChunks(png)[0].Body[12], 1);
+    EXPECT_EQ(InflatedData(png, 10), (TBytes{0, 1, 0, 3, 0, 2, 0, 4, 5, 6}));
+    EXPECT_EQ(ReferenceDecode(png).Pixels, CodecPixels(image).Pixels);
+}
+
+TEST(Writer, Adam7PacksLowDepthsWithZeroPadding) {
+    TPNGObject image;
+    ReadPng(image, TPngBuilder()
+                       .Header(7, 2, 1, 3)
+                       .Chunk("PLTE", {0, 0, 0, 255, 255, 255})
+                       .ImageData(Deflate({0, 0xFE, 0, 0xFE}))
+                       .End()
+                       .Bytes());
+    image.SetInterlacing(1);
+    image.SetRowFilters(1);
+    const TBytes data = InflatedData(WritePng(image), 64);
+    ASSERT_GE(data.size(), 2u);
+    EXPECT_EQ(TBytes(data.end() - 2, data.end()), (TBytes{0, 0xFE}));
+}
+
+TEST(Writer, TwoBitImagesAreWrittenWithTheirFourBitRows) {
+    TPNGObject image;
+    ReadPng(image, TPngBuilder()
+                       .Header(4, 1, 2, 0)
+                       .Chunk("tRNS", {0, 2})
+                       .ImageData(Deflate({0, 0x1B}))
+                       .End()
+                       .Bytes());
+    const TRgbaImage before = CodecPixels(image);
+    const TBytes png = WritePng(image);
+    EXPECT_EQ(ParseChunks(png)[0].Body[8], 4);
+    EXPECT_EQ(image.HeaderChunk().BitDepth(), 4);
+    const TRgbaImage reference = ReferenceDecode(png);
+    EXPECT_EQ(reference.Pixels, before.Pixels);
+    EXPECT_EQ(reference.At(2, 0), (TRgba{170, 170, 170, 0}));
+    TPNGObject again;
+    ReadPng(again, png);
+    EXPECT_EQ(CodecPixels(again).Pixels, before.Pixels);
+}
+
+TEST(Writer, TextAndTimeChunkBodies) {
+    TPNGObject image;
+    ReadPng(image, TPngBuilder()
+                       .Header(1, 1, 8, 0)
+                       .Chunk("zTXt", {'K', 0, 0, 0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01})
+                       .Chunk("tIME", {7, 213, 12, 24, 23, 59, 58})
+                       .ImageData(Deflate({0, 9}))
+                       .End()
+                       .Bytes());
+    const auto chunks = ParseChunks(WritePng(image));
+    ASSERT_EQ(chunks[1].Type, "zTXt");
+    const TBytes& body = chunks[1].Body;
+    ASSERT_GT(body.size(), 3u);
+    EXPECT_EQ(TBytes(body.begin(), body.begin() + 3), (TBytes{'K', 0, 0}));
+    TBytes text(16);
+    uLongf size = uLongf(text.size());
+    ASSERT_EQ(uncompress(text.data(), &size, body.data() + 3, uLong(body.size() - 3)), Z_OK);
+    EXPECT_EQ(TBytes(text.begin(), text.begin() + std::ptrdiff_t(size)), TBytes{' '});
+    EXPECT_EQ(chunks[2].Body, (TBytes{7, 213, 12, 24, 23, 59, 58}));
+}
+
+TEST(Writer, SixteenBitRgbaKeepsItsColoursThroughGammaInBothLayouts) {
+    std::vector<TBytes> rows = NoiseRows(9, 9 * 8, 5);
+    TPNGObject image;
+    ReadPng(image, TPngBuilder()
+                       .Header(9, 9, 16, 6)
+                       .Chunk("gAMA", {0, 0, 0x86, 0xA0})
+                       .ImageData(Deflate(UnfilteredRows(rows)))
+                       .End()
+                       .Bytes());
+    const TRgbaImage before = CodecPixels(image);
+    for (std::uint8_t interlace : {0, 1}) {
+        image.SetInterlacing(interlace);
+        TPNGObject again;
+        ReadPng(again, WritePng(image));
+        EXPECT_EQ(CodecPixels(again).Pixels, before.Pixels) << int(interlace);
+    }
+}
+
+TEST(Writer, HugeIdatLimitCostsOnlyTheOutputWritten) {
+    TPNGObject image;
+    ReadRows(image, 4, 8, 0, {{1, 2, 3, 4}});
+    image.SetIdatLimit(0xFFFFFFF0u);
+    const std::size_t before = ResidentBytes();
+    const auto sizes = IdatSizes(WritePng(image));
+    EXPECT_LT(ResidentBytes() - std::min(before, ResidentBytes()), 64u << 20);
+    EXPECT_EQ(sizes.size(), 1u);
+}
+
+TEST(Writer, CompressionLevelZlibRefusesFailsTheImageDataButSkipsOnlyTheText) {
+    TPNGObject image;
+    ReadPng(image, TPngBuilder()
+                       .Header(1, 1, 8, 0)
+                       .Chunk("zTXt", {'K', 0, 0, 0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01})
+                       .ImageData(Deflate({0, 9}))
+                       .End()
+                       .Bytes());
+    image.SetDeflateLevel(10);
+    TMemoryStream stream;
+    const TFailure failure = FailureOf([&] { image.WriteToStream(stream); });
+    EXPECT_EQ(failure.ClassName, "EPNGZLIBError");
+    EXPECT_EQ(failure.Message.substr(failure.Message.size() - 17), "stream error (-2)");
+    // The signature and the header; the text chunk was left out, the image data failed.
+    const auto chunks = ParseChunks(stream.Bytes());
+    EXPECT_EQ(stream.Bytes().size(), 8u + 25u);
+    ASSERT_EQ(chunks.size(), 1u);
+    EXPECT_EQ(chunks[0].Type, "IHDR");
+}
+
+TEST(Writer, EmptyImageWritesTheSignatureAlone) {
+    TPNGObject image;
+    EXPECT_EQ(WritePng(image), (TBytes{137, 80, 78, 71, 13, 10, 26, 10}));
+}
+
+} // namespace

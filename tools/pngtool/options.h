@@ -1,0 +1,32 @@
+#pragma once
+// The command line of pngtool.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pngtool {
+
+enum TCommandKind { ckInfo, ckDecode, ckRecode };
+
+struct TRecodeSettings {
+    std::optional<std::uint8_t> RowFilters;
+    std::optional<std::uint8_t> DeflateLevel;
+    std::optional<std::uint32_t> IdatLimit;
+    bool Interlace = false;
+};
+
+struct TCommand {
+    TCommandKind Kind = ckInfo;
+    std::string Input;
+    std::string Output;
+    TRecodeSettings Settings;
+};
+
+// The command the arguments ask for; nothing when they are not a valid command line.
+std::optional<TCommand> ParseCommand(const std::vector<std::string>& arguments);
+
+extern const char* const UsageText;
+
+} // namespace pngtool
