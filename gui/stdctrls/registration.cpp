@@ -3,6 +3,8 @@
 #include "gui/classes/classbuilder.h"
 #include "gui/forms/registration.h"
 #include "gui/stdctrls/button.h"
+#include "gui/stdctrls/groupbox.h"
+#include "gui/stdctrls/label.h"
 #include "gui/stdctrls/listbox.h"
 
 namespace {
@@ -24,6 +26,25 @@ void DescribeButton(TClassBuilder<TButton>& c) {
         .Property("TabStop", &TButton::TabStop, &TButton::SetTabStop, true);
 }
 
+void DescribeLabel(TClassBuilder<TLabel>& c) {
+    c.Property("Alignment", &TLabel::Alignment, &TLabel::SetAlignment, taLeftJustify)
+        .Property("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize, true)
+        .Property("Caption", &TLabel::Caption, &TLabel::SetCaption, std::string())
+        .Color("Color", &TLabel::Color, &TLabel::SetColor)
+        .Stored([](const TLabel& label) { return !label.ParentColor(); })
+        .Property("ParentColor", &TLabel::ParentColor, &TLabel::SetParentColor, true)
+        .Property("ShowAccelChar", &TLabel::ShowAccelChar, &TLabel::SetShowAccelChar, true)
+        .Property("Transparent", &TLabel::Transparent, &TLabel::SetTransparent, false)
+        .Property("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap, false);
+}
+
+void DescribeGroupBox(TClassBuilder<TGroupBox>& c) {
+    c.Property("Caption", &TGroupBox::Caption, &TGroupBox::SetCaption, std::string())
+        .Color("Color", &TGroupBox::Color, &TGroupBox::SetColor)
+        .Stored([](const TGroupBox& box) { return !box.ParentColor(); })
+        .Property("ParentColor", &TGroupBox::ParentColor, &TGroupBox::SetParentColor, true);
+}
+
 } // namespace
 
 void RegisterStdControlClasses() {
@@ -31,4 +52,6 @@ void RegisterStdControlClasses() {
     RegisterClass<TCustomListBox, TCustomControl>();
     RegisterClass<TListBox, TCustomListBox>(DescribeListBox);
     RegisterClass<TButton, TCustomControl>(DescribeButton);
+    RegisterClass<TLabel, TGraphicControl>(DescribeLabel);
+    RegisterClass<TGroupBox, TCustomControl>(DescribeGroupBox);
 }
