@@ -1,11 +1,15 @@
 #include "gui/registration.h"
 
+#include "gui/comctrls/registration.h"
 #include "gui/extctrls/registration.h"
 #include "gui/imagelist/imagelist.h"
+#include "gui/menus/registration.h"
 #include "gui/stdctrls/registration.h"
 
 void RegisterGuiClasses() {
     RegisterStdControlClasses();
     RegisterExtControlClasses();
+    RegisterComCtrlClasses();
+    RegisterMenuClasses();
     RegisterImageListClasses();
 }
