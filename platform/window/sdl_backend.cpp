@@ -90,7 +90,9 @@ public:
             throw EWindowSystem(std::string("Cannot create a window: ") + SDL_GetError());
         FWindows[handle] = window;
         FHandles[SDL_GetWindowID(window)] = handle;
-        if (SDL_Window* owner = WindowOf(kind.Owner); owner && !kind.Popup)
+        if (kind.Popup)
+            FPopupOwners[handle] = kind.Owner;
+        else if (SDL_Window* owner = WindowOf(kind.Owner))
             SDL_SetWindowModalFor(window, owner);
     }
 
@@ -98,6 +100,12 @@ public:
         SDL_Window* window = WindowOf(handle);
         if (!window)
             return;
+        if (const auto popup = FPopupOwners.find(handle); popup != FPopupOwners.end()) {
+            SDL_Window* owner = WindowOf(popup->second);
+            if (owner && SDL_GetKeyboardFocus() == window)
+                SDL_SetWindowInputFocus(owner);
+            FPopupOwners.erase(popup);
+        }
         FHandles.erase(SDL_GetWindowID(window));
         FWindows.erase(handle);
         SDL_DestroyWindow(window);
@@ -197,6 +205,14 @@ private:
         return nullptr;
     }
 
+    // A popup (a menu) never has the focus itself. Without a window manager SDL gives every
+    // window it shows the input focus, also a popup; the popup's owner keeps the focus then,
+    // and gets it back when the popup goes.
+    HWND OwnerOfPopup(HWND handle) const {
+        const auto popup = FPopupOwners.find(handle);
+        return popup == FPopupOwners.end() ? handle : popup->second;
+    }
+
     // The pointer in screen coordinates from a position in a window's client area.
     POINT ScreenPoint(Uint32 windowId, int x, int y) const {
         POINT point{x, y};
@@ -259,10 +275,11 @@ private:
             BackendStateChanged(handle, TShowState::ssNormal);
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
-            BackendFocusChanged(handle, true);
+            BackendFocusChanged(OwnerOfPopup(handle), true);
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
-            BackendFocusChanged(handle, false);
+            if (!FPopupOwners.contains(handle))
+                BackendFocusChanged(handle, false);
             break;
         case SDL_WINDOWEVENT_LEAVE: {
             // The pointer is over no window of ours now: report where it really is.
@@ -330,6 +347,7 @@ private:
     }
 
     std::unordered_map<HWND, SDL_Window*> FWindows;
+    std::unordered_map<HWND, HWND> FPopupOwners;
     std::unordered_map<Uint32, HWND> FHandles;
     std::unordered_map<int, SDL_Cursor*> FCursors;
     TFrameMetrics FMetrics;
