@@ -1,7 +1,9 @@
 // Popup menus: the window's life and the modal loop that takes the input while it shows.
 
+#include "gui/classes/exceptions.h"
 #include "gui/controls/accelerator.h"
 #include "gui/controls/controlcanvas.h"
+#include "gui/controls/texts.h"
 #include "gui/forms/application.h"
 #include "gui/menus/menutracker.h"
 
@@ -56,7 +58,7 @@ int TMenuTracker::Run(TPoint at) {
     FWindow = win::CreateWindowEx(0, PopupMenuWindowClass, "", win::WS_POPUP, place.Left, place.Top,
                                   place.Width(), place.Height(), owner, this);
     if (!FWindow)
-        return -1;
+        throw EOutOfResources(SWindowCreate);
     win::ShowWindow(FWindow, win::SW_SHOWNA);
     win::SetCapture(FWindow);
     Loop();
