@@ -140,6 +140,10 @@ void TCustomForm::CreateParams(TCreateParams& params) const {
 }
 
 void TCustomForm::CreateWnd() {
+    // A window is best created where it is to appear: some desktops do not move windows
+    // that are not shown yet.
+    if (!FPositioned)
+        ApplyPosition();
     // The frame the window system gives may differ from the one estimated before the window
     // existed; the client area keeps the size the form was given.
     const TRect expected = ClientRect();
