@@ -192,11 +192,6 @@ win::LRESULT TControl::Perform(win::UINT message, win::WPARAM wParam, win::LPARA
     return record.Result;
 }
 
-void TControl::BringToFront() {
-    if (FParent)
-        FParent->MoveToFront(this);
-}
-
 TComponent* TControl::GetParentComponent() const {
     return FParent;
 }
