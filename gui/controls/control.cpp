@@ -1,6 +1,7 @@
 #include "gui/controls/control.h"
 
 #include "gui/classes/exceptions.h"
+#include "gui/controls/scopeexit.h"
 #include "gui/controls/texts.h"
 #include "gui/controls/wincontrol.h"
 
@@ -157,10 +158,7 @@ void TControl::ParentFontChanged() {
     if (!FParentFont || !FParent)
         return;
     FCopyingFont = true;
-    struct TEnd {
-        bool& Flag;
-        ~TEnd() { Flag = false; }
-    } end{FCopyingFont};
+    const TScopeExit copied([this] { FCopyingFont = false; });
     FFont->Assign(FParent->Font());
 }
 
