@@ -101,8 +101,11 @@ void TCustomForm::RecreateFrame(const TRect& client) {
     const bool existed = HandleAllocated();
     DestroyHandle();
     SetClientSize(client.Width(), client.Height());
-    if (existed)
-        HandleNeeded();
+    if (!existed)
+        return;
+    HandleNeeded();
+    if (Visible())
+        win::ShowWindow(Handle(), win::SW_SHOW);
 }
 
 void TCustomForm::CreateParams(TCreateParams& params) const {
@@ -152,8 +155,6 @@ void TCustomForm::CreateWnd() {
     if (actual != expected)
         SetBounds(Left(), Top(), Width() + expected.Width() - actual.Width(),
                   Height() + expected.Height() - actual.Height());
-    if (Visible())
-        win::ShowWindow(Handle(), win::SW_SHOW);
 }
 
 void TCustomForm::WndProc(TMessage& message) {

@@ -219,7 +219,11 @@ TEST_F(Form, ADialogCentredOnTheMainFormFollowsItWhereverItIs) {
     auto* dialog = new TForm(main);
     dialog->SetPosition(poMainFormCenter);
     dialog->SetBounds(0, 0, 151, 101);
+    bool visibleInOnShow = true;
+    dialog->OnShow = [&](TObject*) { visibleInOnShow = win::IsWindowVisible(dialog->Handle()); };
     dialog->Show();
+    EXPECT_FALSE(visibleInOnShow); // OnShow runs before the window appears
+    EXPECT_TRUE(dialog->Showing());
     EXPECT_EQ(dialog->Left(), -100 + (main->Width() - 151) / 2);
     EXPECT_EQ(dialog->Top(), 500 + (main->Height() - 101) / 2);
 }
