@@ -122,6 +122,29 @@ TEST_F(Button, AClickSetsTheFormsModalResultBeforeItsHandlerRuns) {
     EXPECT_EQ(Form->ModalResult(), mrNone);
 }
 
+TEST_F(Button, AFocusedButtonShowsAFocusFrameAndADisabledOneAnEmbossedCaption) {
+    const gdi::COLORREF face = gdi::GetSysColor(gdi::COLOR_BTNFACE);
+    const auto count = [&](gdi::COLORREF colour) {
+        int found = 0;
+        for (int y = 5; y < 20; ++y)
+            for (int x = 5; x < 70; ++x)
+                found += Pixel(*Ok, x, y) == colour;
+        return found;
+    };
+    EXPECT_EQ(Pixel(*Ok, 4, 4), face);
+    EXPECT_GT(count(0x000000), 0); // the caption in the font's colour
+    Ok->SetFocus();
+    Pump();
+    EXPECT_EQ(Pixel(*Ok, 4, 4), face ^ 0xFFFFFF);
+    EXPECT_EQ(Pixel(*Ok, 5, 4), face);
+    List->SetFocus();
+    Ok->SetEnabled(false);
+    Pump();
+    EXPECT_EQ(count(0x000000), 0);
+    EXPECT_GT(count(gdi::GetSysColor(gdi::COLOR_BTNSHADOW)), 0);
+    EXPECT_GT(count(gdi::GetSysColor(gdi::COLOR_BTNHIGHLIGHT)), 0);
+}
+
 TEST_F(Button, ADisabledButtonTakesNoClicksNoKeysAndNoAccelerator) {
     Ok->SetDefault(true);
     Ok->SetEnabled(false);
