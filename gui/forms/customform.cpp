@@ -38,13 +38,7 @@ void TCustomForm::BeforeDestruction() {
     if (FDestructionBegun)
         return;
     FDestructionBegun = true;
-    if (OnDestroy) {
-        try {
-            OnDestroy(this);
-        } catch (...) {
-            Application.HandleException(this);
-        }
-    }
+    RunHandler(OnDestroy);
     DestroyComponents();
     FFieldResets.clear();
 }
@@ -61,43 +55,38 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
             reset(component);
 }
 
-void TCustomForm::DoCreate() {
-    if (!OnCreate)
+void TCustomForm::RunHandler(const TNotifyEvent& handler) {
+    if (!handler)
         return;
     try {
-        OnCreate(this);
+        handler(this);
     } catch (...) {
         Application.HandleException(this);
     }
+}
+
+void TCustomForm::DoCreate() {
+    RunHandler(OnCreate);
 }
 
 void TCustomForm::DoShow() {
-    if (!OnShow)
-        return;
-    try {
-        OnShow(this);
-    } catch (...) {
-        Application.HandleException(this);
-    }
+    RunHandler(OnShow);
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle value) {
-    if (value == FBorderStyle)
-        return;
-    const TRect client = ClientRect();
-    FBorderStyle = value;
-    RecreateFrame(client);
+    SetFrame(FBorderStyle, value);
 }
 
 void TCustomForm::SetBorderIcons(TBorderIcons value) {
-    if (value == FBorderIcons)
-        return;
-    const TRect client = ClientRect();
-    FBorderIcons = value;
-    RecreateFrame(client);
+    SetFrame(FBorderIcons, value);
 }
 
-void TCustomForm::RecreateFrame(const TRect& client) {
+template <class T>
+void TCustomForm::SetFrame(T& field, T value) {
+    if (value == field)
+        return;
+    const TRect client = ClientRect();
+    field = value;
     const bool existed = HandleAllocated();
     DestroyHandle();
     SetClientSize(client.Width(), client.Height());
