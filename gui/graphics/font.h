@@ -3,6 +3,7 @@
 // first use and kept per style, so that switching between bold and regular while drawing and
 // measuring creates no font after the first use of each style.
 
+#include "gui/classes/idents.h"
 #include "gui/classes/set.h"
 #include "gui/graphics/graphicsobject.h"
 #include "platform/gdi/owned.h"
@@ -12,6 +13,11 @@
 #include <string>
 
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+template <>
+struct TEnumIdents<TFontStyle> {
+    static constexpr std::string_view Names[] = {"fsBold", "fsItalic", "fsUnderline",
+                                                 "fsStrikeOut"};
+};
 using TFontStyles = TSet<TFontStyle>;
 using TFontCharset = gdi::BYTE;
 

@@ -1,0 +1,27 @@
+#pragma once
+// Cursor identifiers: the slots of the screen's cursor table (TScreen::Cursors). Negative
+// numbers are the layer's standard cursors; an application may bind positive ones.
+
+#include "gui/classes/idents.h"
+
+using TCursor = int;
+
+constexpr TCursor crDefault = 0; // the control's own cursor, or its window class's
+constexpr TCursor crNone = -1;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crCross = -3;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crSizeNESW = -6;
+constexpr TCursor crSizeNS = -7;
+constexpr TCursor crSizeNWSE = -8;
+constexpr TCursor crSizeWE = -9;
+constexpr TCursor crUpArrow = -10;
+constexpr TCursor crHourGlass = -11;
+constexpr TCursor crNo = -18;
+constexpr TCursor crAppStart = -19;
+constexpr TCursor crHelp = -20;
+constexpr TCursor crHandPoint = -21;
+constexpr TCursor crSizeAll = -22;
+
+// The identifiers layouts use for cursor properties ("crHandPoint").
+TIdentMap CursorIdents();

@@ -1,0 +1,183 @@
+#include "gui/stdctrls/button.h"
+
+#include "gui/controls/accelerator.h"
+#include "platform/gdi/owned.h"
+
+namespace {
+
+// Enter and Escape click only without Shift, Ctrl or Alt.
+bool Unmodified() {
+    const TShiftState shift = KeyboardShiftState();
+    return !shift.Contains(ssShift) && !shift.Contains(ssCtrl) && !shift.Contains(ssAlt);
+}
+
+} // namespace
+
+TButton::TButton(TComponent* owner) : TCustomControl(owner) {
+    // A quick second click is a click of its own, and the button paints all of itself.
+    SetControlStyle(ControlStyle() - TControlStyle{csDoubleClicks} + TControlStyle{csOpaque});
+    SetBounds(0, 0, 75, 25);
+    SetTabStop(true);
+    SetColor(clBtnFace);
+}
+
+void TButton::SetDefault(bool value) {
+    FDefault = value;
+    TCustomForm* form = GetParentForm(this);
+    if (form && HandleAllocated())
+        form->Perform(CM_FOCUSCHANGED, 0, win::LPARAM(form->ActiveControl()));
+}
+
+void TButton::Click() {
+    if (TCustomForm* form = GetParentForm(this))
+        form->SetModalResult(FModalResult);
+    TCustomControl::Click();
+}
+
+void TButton::CreateWnd() {
+    TCustomControl::CreateWnd();
+    FActive = FDefault;
+}
+
+void TButton::FocusChanged(const TControl* focused) {
+    const bool active = dynamic_cast<const TButton*>(focused) ? focused == this : FDefault;
+    if (active == FActive)
+        return;
+    FActive = active;
+    Invalidate();
+}
+
+void TButton::SetPressed(bool value) {
+    if (value == FPressed)
+        return;
+    FPressed = value;
+    Invalidate();
+}
+
+void TButton::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case CM_DIALOGKEY: {
+        const bool mine = (message.WParam == win::VK_RETURN && FActive) ||
+                          (message.WParam == win::VK_ESCAPE && FCancel);
+        if (mine && Unmodified() && CanFocus()) {
+            Click();
+            message.Result = 1;
+            return;
+        }
+        break;
+    }
+    case CM_DIALOGCHAR:
+        if (IsAccel(char32_t(message.WParam), Caption()) && CanFocus()) {
+            Click();
+            message.Result = 1;
+            return;
+        }
+        break;
+    case CM_FOCUSCHANGED:
+        FocusChanged(reinterpret_cast<const TControl*>(message.LParam));
+        break;
+    case win::WM_KILLFOCUS:
+        FSpacePressed = false;
+        SetPressed(false);
+        Invalidate();
+        break;
+    case win::WM_SETFOCUS:
+    case CM_TEXTCHANGED:
+        Invalidate();
+        break;
+    default:
+        break;
+    }
+    TCustomControl::WndProc(message);
+}
+
+void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (button == mbLeft) {
+        if (CanFocus())
+            SetFocus();
+        // A press that does not leave the focus here neither shows nor clicks.
+        if (Focused())
+            SetPressed(true);
+        else
+            ExcludeState(csClicked);
+    }
+    TCustomControl::MouseDown(button, shift, x, y);
+}
+
+void TButton::MouseMove(TShiftState shift, int x, int y) {
+    if (ControlState().Contains(csClicked))
+        SetPressed(ClientRect().Contains({x, y}));
+    TCustomControl::MouseMove(shift, x, y);
+}
+
+void TButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (button == mbLeft)
+        SetPressed(false);
+    TCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TButton::KeyDown(TKey& key, TShiftState shift) {
+    if (key == win::VK_SPACE && !shift.Contains(ssAlt)) {
+        FSpacePressed = true;
+        SetPressed(true);
+    }
+    TCustomControl::KeyDown(key, shift);
+}
+
+void TButton::KeyUp(TKey& key, TShiftState shift) {
+    if (key == win::VK_SPACE && FSpacePressed) {
+        FSpacePressed = false;
+        SetPressed(false);
+        Click();
+    }
+    TCustomControl::KeyUp(key, shift);
+}
+
+void TButton::DrawFrame(win::HDC dc, TRect& face) const {
+    win::RECT rect = ToRECT(face);
+    const auto ring = [&](int colour) {
+        gdi::FrameRect(dc, rect, gdi::GetSysColorBrush(colour));
+        rect = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
+    };
+    if (Enabled() && (FActive || Focused()))
+        ring(gdi::COLOR_WINDOWFRAME);
+    if (FPressed)
+        ring(gdi::COLOR_BTNSHADOW);
+    else
+        win::DrawEdge(dc, &rect, win::EDGE_RAISED, win::BF_RECT | win::BF_ADJUST);
+    face = FromRECT(rect);
+}
+
+void TButton::DrawCaption(TCanvas& canvas, const TRect& face) const {
+    constexpr gdi::UINT Format = gdi::DT_CENTER | gdi::DT_VCENTER | gdi::DT_SINGLELINE;
+    canvas.SetFont(*Font());
+    canvas.Brush().SetStyle(bsClear);
+    const auto draw = [&](TColor colour, int offset) {
+        canvas.Font().SetColor(colour);
+        win::RECT rect = ToRECT(face);
+        rect = {rect.left + offset, rect.top + offset, rect.right + offset, rect.bottom + offset};
+        gdi::DrawText(canvas.Handle(), Caption(), &rect, Format);
+    };
+    if (!Enabled()) {
+        // Embossed: a light copy below and to the right of the grey text.
+        draw(clBtnHighlight, 1);
+        draw(clBtnShadow, 0);
+    } else {
+        draw(Font()->Color(), FPressed ? 1 : 0);
+    }
+    canvas.Brush().SetStyle(bsSolid);
+}
+
+void TButton::Paint() {
+    TCanvas& canvas = *Canvas();
+    TRect face = ClientRect();
+    DrawFrame(canvas.Handle(), face);
+    canvas.Brush().SetColor(Color());
+    canvas.FillRect(face);
+    DrawCaption(canvas, face);
+    if (Focused()) {
+        const TRect client = ClientRect();
+        canvas.DrawFocusRect(
+            Rect(client.Left + 4, client.Top + 4, client.Right - 4, client.Bottom - 4));
+    }
+}

@@ -1,0 +1,5 @@
+#pragma once
+// Publishes the standard controls (list box, push button) for layouts, after the classes
+// they build on. Registering again does nothing.
+
+void RegisterStdControlClasses();
