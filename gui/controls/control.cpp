@@ -1,6 +1,7 @@
 #include "gui/controls/control.h"
 
 #include "gui/classes/exceptions.h"
+#include "gui/controls/scopeexit.h"
 #include "gui/controls/texts.h"
 #include "gui/controls/wincontrol.h"
 
@@ -157,10 +158,7 @@ void TControl::ParentFontChanged() {
     if (!FParentFont || !FParent)
         return;
     FCopyingFont = true;
-    struct TEnd {
-        bool& Flag;
-        ~TEnd() { Flag = false; }
-    } end{FCopyingFont};
+    const TScopeExit copied([this] { FCopyingFont = false; });
     FFont->Assign(FParent->Font());
 }
 
@@ -190,11 +188,6 @@ win::LRESULT TControl::Perform(win::UINT message, win::WPARAM wParam, win::LPARA
     TMessage record{message, wParam, lParam, 0};
     WndProc(record);
     return record.Result;
-}
-
-void TControl::BringToFront() {
-    if (FParent)
-        FParent->MoveToFront(this);
 }
 
 TComponent* TControl::GetParentComponent() const {

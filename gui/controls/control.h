@@ -101,8 +101,6 @@ public:
     void Repaint();
     // Sends a message to the control at once and returns its result.
     win::LRESULT Perform(win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
-    // Puts the control above its siblings.
-    void BringToFront();
 
     bool HasParent() const override { return true; }
     TComponent* GetParentComponent() const override;

@@ -17,9 +17,6 @@ struct TMessage {
 };
 
 constexpr win::UINT CM_BASE = 0xB000;
-// A form became or stopped being the active one.
-constexpr win::UINT CM_ACTIVATE = CM_BASE + 0;
-constexpr win::UINT CM_DEACTIVATE = CM_BASE + 1;
 // WParam: the key; LParam: the key data. A control that acts on it sets Result to 1.
 constexpr win::UINT CM_DIALOGKEY = CM_BASE + 5;
 // WParam: the character; a control whose accelerator it is acts and sets Result to 1.
@@ -37,8 +34,6 @@ constexpr win::UINT CM_TEXTCHANGED = CM_BASE + 18;
 // The pointer came over or left the control (windowed or not).
 constexpr win::UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr win::UINT CM_MOUSELEAVE = CM_BASE + 20;
-// A form is about to become visible or hidden; WParam: nonzero when showing.
-constexpr win::UINT CM_SHOWINGCHANGED = CM_BASE + 25;
 // The focus moved into or out of the control within its form.
 constexpr win::UINT CM_ENTER = CM_BASE + 26;
 constexpr win::UINT CM_EXIT = CM_BASE + 27;
@@ -49,7 +44,6 @@ constexpr win::UINT CM_RELEASE = CM_BASE + 33;
 
 constexpr win::UINT CN_BASE = 0xBC00;
 constexpr win::UINT CN_KEYDOWN = CN_BASE + win::WM_KEYDOWN;
-constexpr win::UINT CN_KEYUP = CN_BASE + win::WM_KEYUP;
 constexpr win::UINT CN_CHAR = CN_BASE + win::WM_CHAR;
 constexpr win::UINT CN_SYSKEYDOWN = CN_BASE + win::WM_SYSKEYDOWN;
 constexpr win::UINT CN_SYSCHAR = CN_BASE + win::WM_SYSCHAR;

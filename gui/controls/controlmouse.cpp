@@ -112,7 +112,6 @@ void TControl::HandleMouse(TMessage& message) {
         if (mouse.Double)
             shift.Include(ssDouble);
         if (mouse.Button == mbLeft) {
-            IncludeState(csLButtonDown);
             if (FControlStyle.Contains(csCaptureMouse))
                 SetMouseCapture(true);
             // Without csDoubleClicks a double click is a second press, which may click.
@@ -127,7 +126,6 @@ void TControl::HandleMouse(TMessage& message) {
         MouseDown(mouse.Button, shift, x, y);
     } else if (mouse.Up) {
         if (mouse.Button == mbLeft) {
-            ExcludeState(csLButtonDown);
             if (FControlStyle.Contains(csCaptureMouse))
                 SetMouseCapture(false);
             if (FControlState.Contains(csClicked)) {

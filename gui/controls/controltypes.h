@@ -29,22 +29,19 @@ struct TEnumIdents<TAlignment> {
 
 // How a control takes part in the layer's behaviour.
 enum TControlStyleItem {
-    csAcceptsControls, // may parent other controls
-    csCaptureMouse,    // captures the mouse while the left button is held on it
-    csClickEvents,     // a left press and release on it make a click
-    csOpaque,          // paints its whole rectangle: no erasing behind it
-    csDoubleClicks,    // double clicks arrive as such; without, as a press marked ssDouble
-    csReplicatable,    // may be painted more than once, at other places
-    csReflector,       // answers notifications its parent passes on to it
+    csCaptureMouse, // captures the mouse while the left button is held on it
+    csClickEvents,  // a left press and release on it make a click
+    csOpaque,       // paints its whole rectangle: no erasing behind it
+    csDoubleClicks, // double clicks arrive as such; without, as a press marked ssDouble
+    csReplicatable, // may be painted more than once, at other places
+    csReflector,    // answers notifications its parent passes on to it
 };
 using TControlStyle = TSet<TControlStyleItem>;
 
 // What a control is doing right now.
 enum TControlStateItem {
-    csLButtonDown, // the left button was pressed on it and is still held
-    csClicked,     // a press that may become a click
-    csFocusing,    // the focus is being moved to it
-    csCreating,    // its window is being created
+    csClicked,  // a press that may become a click
+    csCreating, // its window is being created
 };
 using TControlState = TSet<TControlStateItem>;
 

@@ -93,16 +93,6 @@ void TWinControl::RemoveControl(TControl* control) {
         windowed->DestroyHandle();
 }
 
-void TWinControl::MoveToFront(TControl* control) {
-    std::erase(FControls, control);
-    FControls.push_back(control);
-    if (auto* windowed = dynamic_cast<TWinControl*>(control); windowed && windowed->FHandle)
-        win::SetWindowPos(windowed->FHandle, win::HWND_TOP, 0, 0, 0, 0,
-                          win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOACTIVATE);
-    else
-        control->Invalidate();
-}
-
 bool TWinControl::Showing() const {
     if (!Visible())
         return false;

@@ -146,7 +146,6 @@ private:
 
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
-    void MoveToFront(TControl* control);
     void NotifyControls(win::UINT message);
     void CreateHandle();
     void RegisterWindowClass(const TCreateParams& params) const;

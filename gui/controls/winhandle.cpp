@@ -4,6 +4,7 @@
 #include "gui/classes/exceptions.h"
 #include "gui/classes/format.h"
 #include "gui/controls/controlcanvas.h"
+#include "gui/controls/scopeexit.h"
 #include "gui/controls/texts.h"
 #include "gui/controls/wincontrol.h"
 #include "gui/forms/application.h"
@@ -99,10 +100,7 @@ void TWinControl::CreateWnd() {
         throw EInvalidOperation(Format(SParentRequired, Name()));
     RegisterWindowClass(params);
     IncludeState(csCreating);
-    struct TCreated {
-        TWinControl& Control;
-        ~TCreated() { Control.ExcludeState(csCreating); }
-    } created{*this};
+    const TScopeExit created([this] { ExcludeState(csCreating); });
     const win::HWND window = win::CreateWindowEx(
         params.ExStyle, params.WinClassName, params.Caption, params.Style, params.X, params.Y,
         params.Width, params.Height, params.WndParent, FProcedure.get());

@@ -2,27 +2,12 @@
 // the client area into a context that another control supplies.
 
 #include "gui/classes/exceptions.h"
+#include "gui/controls/scopeexit.h"
 #include "gui/controls/wincontrol.h"
 #include "gui/graphics/messages.h"
 #include "platform/gdi/owned.h"
 
 #include <optional>
-
-namespace {
-
-// Sets a flag for its lifetime.
-class TFlagScope {
-public:
-    explicit TFlagScope(bool& flag) : FFlag(flag) { FFlag = true; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-    ~TFlagScope() { FFlag = false; }
-
-private:
-    bool& FFlag;
-};
-
-} // namespace
 
 void TWinControl::Paint(TMessage& message) {
     if (message.WParam) {
@@ -37,7 +22,8 @@ void TWinControl::Paint(TMessage& message) {
     }
     std::optional<win::TPaintScope> paint;
     {
-        const TFlagScope skipErase(FSkipErase);
+        FSkipErase = true;
+        const TScopeExit erased([this] { FSkipErase = false; });
         paint.emplace(FHandle);
     }
     const win::RECT area = paint->Paint().rcPaint;

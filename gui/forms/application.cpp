@@ -2,6 +2,7 @@
 
 #include "gui/classes/exceptions.h"
 #include "gui/controls/controlcanvas.h"
+#include "gui/controls/scopeexit.h"
 #include "platform/window/window.h"
 
 #include <cctype>
@@ -65,9 +66,7 @@ bool TApplication::ProcessMessage() {
         FTerminated = true;
         return true;
     }
-    struct TRelease {
-        ~TRelease() { FreeDeviceContexts(); }
-    } release;
+    const TScopeExit release([] { FreeDeviceContexts(); });
     if (!IsKeyMessage(message)) {
         win::TranslateMessage(&message);
         win::DispatchMessage(&message);

@@ -38,13 +38,7 @@ void TCustomForm::BeforeDestruction() {
     if (FDestructionBegun)
         return;
     FDestructionBegun = true;
-    if (OnDestroy) {
-        try {
-            OnDestroy(this);
-        } catch (...) {
-            Application.HandleException(this);
-        }
-    }
+    RunHandler(OnDestroy);
     DestroyComponents();
     FFieldResets.clear();
 }
@@ -61,48 +55,46 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
             reset(component);
 }
 
-void TCustomForm::DoCreate() {
-    if (!OnCreate)
+void TCustomForm::RunHandler(const TNotifyEvent& handler) {
+    if (!handler)
         return;
     try {
-        OnCreate(this);
+        handler(this);
     } catch (...) {
         Application.HandleException(this);
     }
+}
+
+void TCustomForm::DoCreate() {
+    RunHandler(OnCreate);
 }
 
 void TCustomForm::DoShow() {
-    if (!OnShow)
-        return;
-    try {
-        OnShow(this);
-    } catch (...) {
-        Application.HandleException(this);
-    }
+    RunHandler(OnShow);
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle value) {
-    if (value == FBorderStyle)
-        return;
-    const TRect client = ClientRect();
-    FBorderStyle = value;
-    RecreateFrame(client);
+    SetFrame(FBorderStyle, value);
 }
 
 void TCustomForm::SetBorderIcons(TBorderIcons value) {
-    if (value == FBorderIcons)
-        return;
-    const TRect client = ClientRect();
-    FBorderIcons = value;
-    RecreateFrame(client);
+    SetFrame(FBorderIcons, value);
 }
 
-void TCustomForm::RecreateFrame(const TRect& client) {
+template <class T>
+void TCustomForm::SetFrame(T& field, T value) {
+    if (value == field)
+        return;
+    const TRect client = ClientRect();
+    field = value;
     const bool existed = HandleAllocated();
     DestroyHandle();
     SetClientSize(client.Width(), client.Height());
-    if (existed)
-        HandleNeeded();
+    if (!existed)
+        return;
+    HandleNeeded();
+    if (Visible())
+        win::ShowWindow(Handle(), win::SW_SHOW);
 }
 
 void TCustomForm::CreateParams(TCreateParams& params) const {
@@ -140,6 +132,10 @@ void TCustomForm::CreateParams(TCreateParams& params) const {
 }
 
 void TCustomForm::CreateWnd() {
+    // A window is best created where it is to appear: some desktops do not move windows
+    // that are not shown yet.
+    if (!FPositioned)
+        ApplyPosition();
     // The frame the window system gives may differ from the one estimated before the window
     // existed; the client area keeps the size the form was given.
     const TRect expected = ClientRect();
@@ -148,8 +144,6 @@ void TCustomForm::CreateWnd() {
     if (actual != expected)
         SetBounds(Left(), Top(), Width() + expected.Width() - actual.Width(),
                   Height() + expected.Height() - actual.Height());
-    if (Visible())
-        win::ShowWindow(Handle(), win::SW_SHOW);
 }
 
 void TCustomForm::WndProc(TMessage& message) {

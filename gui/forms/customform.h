@@ -141,8 +141,13 @@ protected:
 
 private:
     [[noreturn]] void MissingField(std::string_view name) const;
-    // Builds the window again for a new frame, keeping the client area's size.
-    void RecreateFrame(const TRect& client);
+    // Runs a handler of the form; an error it raises is shown in the error box and the form
+    // goes on.
+    void RunHandler(const TNotifyEvent& handler);
+    // Stores a property of the frame and builds the window again for the new frame, keeping
+    // the client area's size.
+    template <class T>
+    void SetFrame(T& field, T value);
     void VisibleChanged();
     void ApplyPosition();
     void Activated(TMessage& message);

@@ -1,6 +1,7 @@
 // Closing forms and running them modally.
 
 #include "gui/classes/exceptions.h"
+#include "gui/controls/scopeexit.h"
 #include "gui/controls/texts.h"
 #include "gui/forms/application.h"
 #include "gui/forms/customform.h"
@@ -103,22 +104,14 @@ TModalResult TCustomForm::ShowModal() {
     FModal = true;
     // On every path: hidden first, then the other windows enabled, so that activation can
     // return to the window that had it.
-    struct TModalEnd {
-        TCustomForm& Form;
-        win::HWND ActiveBefore;
-        TCursor CursorBefore;
-        ~TModalEnd() {
-            if (win::IsWindow(ActiveBefore))
-                win::SetActiveWindow(ActiveBefore);
-            Screen.SetCursor(CursorBefore);
-            Form.FModal = false;
-        }
-    } modalEnd{*this, activeBefore, cursorBefore};
+    const TScopeExit modalEnd([&] {
+        if (win::IsWindow(activeBefore))
+            win::SetActiveWindow(activeBefore);
+        Screen.SetCursor(cursorBefore);
+        FModal = false;
+    });
     const TTaskWindowsDisabled disabled(Handle());
-    struct THidden {
-        TCustomForm& Form;
-        ~THidden() { Form.Hide(); }
-    } hidden{*this};
+    const TScopeExit hidden([this] { Hide(); });
     Show();
     FModalResult = mrNone;
     do {

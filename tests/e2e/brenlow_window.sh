@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the launcher on a virtual display of its own, finds its window by title, checks the
-# client size, the placement and the painting, saves a screenshot and closes the window with
-# its caption's close box. Every wait has a limit, so the test cannot hang.
+# client size, the placement and the painting, clicks the Data CD entry and waits for the
+# demo tool it starts, saves a screenshot and closes both windows with their caption's close
+# box. Every wait has a limit, so the test cannot hang.
 # Usage: brenlow_window.sh PROGRAM CLOSE-WINDOW-TOOL OUTPUT-FOLDER
 set -euo pipefail
 program="$1"
@@ -10,9 +11,10 @@ output="$3"
 work="$(mktemp -d)"
 xvfb=""
 launcher=""
+tool=""
 
 cleanup() {
-    for pid in "$launcher" "$xvfb"; do
+    for pid in "$tool" "$launcher" "$xvfb"; do
         [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
     done
     wait 2>/dev/null || true
@@ -24,6 +26,15 @@ fail() {
     echo "FAIL: $*" >&2
     [ -s "$work/launcher.log" ] && sed 's/^/launcher: /' "$work/launcher.log" >&2
     exit 1
+}
+
+# Waits up to ten seconds for a process to end.
+ended() {
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 # Xvfb picks a free display itself and writes its number to descriptor 3.
@@ -46,33 +57,44 @@ field() { sed -n "s/^ *$1: *//p" <<<"$geometry"; }
 [ "$(field Width)" = 658 ] && [ "$(field Height)" = 478 ] ||
     fail "the client area is $(field Width) x $(field Height), not 658 x 478"
 # Without a window manager there is no frame, so the client itself is centred on 1024 x 768.
-[ "$(field 'Absolute upper-left X')" = 183 ] && [ "$(field 'Absolute upper-left Y')" = 145 ] ||
-    fail "the window is not centred: $(field 'Absolute upper-left X'),$(field 'Absolute upper-left Y')"
+left="$(field 'Absolute upper-left X')"
+top="$(field 'Absolute upper-left Y')"
+[ "$left" = 183 ] && [ "$top" = 145 ] || fail "the window is not centred: $left,$top"
 
-# The window is painted once the background is not black and the text line has ink on it.
+# Painted once the selected category tile is grey, the bevel's line is drawn and the first
+# tool's title has ink on white.
 screenshot="$output/brenlow.png"
+pixel() { convert "$screenshot" -format "%[pixel:p{$1,$2}]" info:; }
 painted=""
 for _ in $(seq 50); do
     import -window "$window" "$screenshot"
-    background="$(convert "$screenshot" -format '%[pixel:p{400,300}]' info:)"
-    corner="$(convert "$screenshot" -format '%[pixel:p{650,470}]' info:)"
-    inks="$(convert "$screenshot" -crop 60x16+6+6 +repage -format '%k' info:)"
-    if [ "$background" = "$corner" ] && [ "$background" != "srgb(0,0,0)" ] && [ "$inks" -gt 1 ]; then
+    inks="$(convert "$screenshot" -crop 60x12+294+24 +repage -format '%k' info:)"
+    if [ "$(pixel 15 15)" = "srgb(128,128,128)" ] && [ "$(pixel 100 424)" = "srgb(128,128,128)" ] &&
+        [ "$(pixel 100 425)" = "srgb(255,255,255)" ] && [ "$inks" -gt 1 ]; then
         painted=yes
         break
     fi
     sleep 0.1
 done
-[ -n "$painted" ] || fail "the window was not painted (background $background, $inks colours in the text line)"
+[ -n "$painted" ] || fail "the window was not painted: tile $(pixel 15 15), bevel $(pixel 100 424)"
 
+# The Data CD entry: the tool list's client area starts at (186, 10), its entries are 75 high.
+xdotool mousemove $((left + 186 + 200)) $((top + 10 + 37))
+sleep 0.2
+xdotool click 1
+tool_window="$(timeout 20 xdotool search --sync --onlyvisible --name '^FileWriter\.exe' | head -n 1)" ||
+    fail "the Data CD entry did not start the FileWriter.exe demo tool"
+tool="$(xdotool getwindowpid "$tool_window" 2>/dev/null || true)"
+
+"$close_window" "$tool_window" || fail "the close request could not reach the demo tool"
+if [ -n "$tool" ]; then
+    ended "$tool" || fail "the demo tool did not end after its window was closed"
+    tool=""
+fi
 "$close_window" "$window" || fail "the close request could not be sent"
-for _ in $(seq 100); do
-    kill -0 "$launcher" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$launcher" 2>/dev/null && fail "the launcher did not end after its window was closed"
+ended "$launcher" || fail "the launcher did not end after its window was closed"
 status=0
 wait "$launcher" || status=$?
 launcher=""
 [ "$status" -eq 0 ] || fail "the launcher ended with status $status"
-echo "PASS: window found, 658 x 478, centred, painted; screenshot in $screenshot"
+echo "PASS: window found, 658 x 478, centred, painted; Data CD started the demo tool; screenshot in $screenshot"

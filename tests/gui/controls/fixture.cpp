@@ -46,6 +46,8 @@ void TGuiTest::Script(std::vector<std::function<void()>> steps) {
 
 void TGuiTest::Idle() {
     if (const win::HWND box = MessageBoxOnScreen()) {
+        if (OnBox)
+            OnBox(box);
         Boxes.push_back(win::GetWindowText(win::GetDlgItem(box, win::IDC_STATIC_TEXT)));
         Headless->Key(win::VK_RETURN);
         return;

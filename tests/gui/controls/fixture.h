@@ -57,6 +57,8 @@ protected:
     win::THeadless* Headless = nullptr;
     // The texts of the message boxes answered so far.
     std::vector<std::string> Boxes;
+    // Called with each message box before it is answered.
+    std::function<void(win::HWND box)> OnBox;
 
 private:
     void Idle();

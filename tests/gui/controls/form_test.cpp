@@ -100,6 +100,27 @@ TEST_F(Form, AFailingCreationHandlerIsReportedAndTheFormStillOpens) {
     }});
 }
 
+// A form class whose layout the program does not hold.
+class TUnstoredForm : public TForm {
+public:
+    explicit TUnstoredForm(TComponent* owner) : TForm(owner) { LoadLayout("TUnstoredForm"); }
+};
+
+TEST_F(Form, AFormWithoutItsLayoutIsNotCreated) {
+    EXPECT_THROW(Application.CreateForm<TUnstoredForm>(), EResNotFound);
+    EXPECT_EQ(Application.MainForm(), nullptr);
+    EXPECT_EQ(Screen.FormCount(), 0);
+}
+
+TEST_F(Form, DestroyingAFormRunsOnDestroyWhileItsControlsStillExist) {
+    auto* form = Application.CreateForm<TTestForm>();
+    bool listThere = false;
+    form->OnDestroy = [&](TObject*) { listThere = form->List != nullptr; };
+    delete form;
+    EXPECT_TRUE(listThere);
+    EXPECT_EQ(Application.MainForm(), nullptr);
+}
+
 TEST_F(Form, FieldsOfAFormLetGoOfComponentsThatAreDestroyed) {
     auto* form = Application.CreateForm<TTestForm>();
     delete form->List;
@@ -192,6 +213,21 @@ TEST_F(Form, ScreenCentredFormsAreCentredWhenFirstShown) {
     EXPECT_EQ(outer.left, form->Left());
 }
 
+TEST_F(Form, ADialogCentredOnTheMainFormFollowsItWhereverItIs) {
+    TForm* main = NewForm(400, 300);
+    main->SetBounds(-100, 500, main->Width(), main->Height()); // partly off the screen
+    auto* dialog = new TForm(main);
+    dialog->SetPosition(poMainFormCenter);
+    dialog->SetBounds(0, 0, 151, 101);
+    bool visibleInOnShow = true;
+    dialog->OnShow = [&](TObject*) { visibleInOnShow = win::IsWindowVisible(dialog->Handle()); };
+    dialog->Show();
+    EXPECT_FALSE(visibleInOnShow); // OnShow runs before the window appears
+    EXPECT_TRUE(dialog->Showing());
+    EXPECT_EQ(dialog->Left(), -100 + (main->Width() - 151) / 2);
+    EXPECT_EQ(dialog->Top(), 500 + (main->Height() - 101) / 2);
+}
+
 TEST_F(Form, ASingleBorderWithoutTheMaximiseIconCannotBeMaximisedOrResized) {
     auto* form = Application.CreateForm<TTestForm>();
     form->Show();
@@ -205,6 +241,9 @@ TEST_F(Form, ASingleBorderWithoutTheMaximiseIconCannotBeMaximisedOrResized) {
     EXPECT_EQ(form->ClientWidth(), 320);
     form->SetBorderStyle(bsSizeable); // a new window with the new frame, still shown
     EXPECT_TRUE(form->Showing());
+    EXPECT_TRUE(form->List->HandleAllocated()); // the controls got new windows too
+    EXPECT_TRUE(form->List->Showing());
+    EXPECT_EQ(form->List->Items()->Count(), 2);
     EXPECT_NE(win::GetWindowLongPtr(form->Handle(), win::GWL_STYLE) & win::WS_THICKFRAME, 0);
     EXPECT_EQ(form->ClientWidth(), 320);
 }

@@ -132,6 +132,19 @@ TEST_F(ListBox, KeysMoveTheSelectionScrollAndReportEachChange) {
     EXPECT_EQ(Clicks, 6);
 }
 
+TEST_F(ListBox, AKeyHandlerThatTakesTheKeyKeepsItFromTheList) {
+    Fill(3);
+    List->SetFocus();
+    List->OnKeyDown = [](TObject*, TKey& key, TShiftState) {
+        if (key == win::VK_DOWN)
+            key = 0;
+    };
+    Key(win::VK_DOWN);
+    EXPECT_EQ(List->ItemIndex(), -1);
+    Key(win::VK_END);
+    EXPECT_EQ(List->ItemIndex(), 2);
+}
+
 TEST_F(ListBox, TheWheelScrollsThreeItemsPerNotchWithinTheItems) {
     Fill(8);
     MoveTo(*List, 20, 20);

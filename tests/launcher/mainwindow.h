@@ -1,0 +1,37 @@
+#pragma once
+// The launcher's main window on the headless window system, with stand-in tool programs in
+// a folder of the test's own that record how they were started.
+
+#include "launcher/mainform.h"
+#include "tests/gui/controls/fixture.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace launchertest {
+
+class TMainWindowTest : public guitest::TGuiTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates the main window under a title and shows it.
+    void Open(const std::string& title = "Brenlow");
+
+    // Places a stand-in program that records its arguments and working folder.
+    void PlaceTool(const std::string& name,
+                   std::filesystem::perms permissions = std::filesystem::perms::owner_all);
+    // What a stand-in recorded (argument count, arguments, working folder), waiting for it
+    // to have run; empty when it did not run.
+    std::vector<std::string> RecordOf(const std::string& name) const;
+    bool Started(const std::string& name) const;
+
+    // The centre of an item of a list, in the list's client coordinates.
+    static TPoint ItemCentre(const TListBox& list, int index);
+
+    TMainForm* Window = nullptr;
+    std::filesystem::path Tools;
+};
+
+} // namespace launchertest
