@@ -8,8 +8,7 @@
 #include <algorithm>
 
 TPageControl::TPageControl(TComponent* owner) : TCustomControl(owner) {
-    SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls} -
-                    TControlStyle{csDoubleClicks});
+    SetControlStyle(ControlStyle() - TControlStyle{csDoubleClicks});
     SetBounds(0, 0, 289, 193);
     SetTabStop(true);
     SetParentColor(true);
@@ -94,10 +93,8 @@ void TPageControl::ShowPage(TTabSheet* page) {
         if (form && old->ContainsControl(form->ActiveControl()) && CanFocus())
             form->SetActiveControl(this);
     }
-    if (page) {
-        page->BringToFront();
+    if (page)
         page->SetVisible(true);
-    }
     if (old)
         old->SetVisible(false);
     Invalidate();

@@ -67,7 +67,7 @@ public:
     // The index of the tab under a point of the client area, -1 for none.
     int IndexOfTabAt(int x, int y) const;
 
-    // Pages are written in page order, whatever their stacking.
+    // Pages are written in page order, which moving a page changes.
     void GetChildren(const TGetChildProc& proc, TComponent* root) override;
 
     TNotifyEvent OnChange;

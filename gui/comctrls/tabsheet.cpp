@@ -3,7 +3,6 @@
 #include <algorithm>
 
 TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {
-    SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls});
     SetParentColor(true);
 }
 

@@ -32,7 +32,7 @@ void Frame3D(TCanvas& canvas, TRect& rect, TColor topColour, TColor bottomColour
 }
 
 TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
-    SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls, csOpaque, csReplicatable});
+    SetControlStyle(ControlStyle() + TControlStyle{csOpaque, csReplicatable});
     SetBounds(0, 0, 185, 41);
     SetColor(clBtnFace);
 }

@@ -11,8 +11,7 @@ constexpr gdi::UINT CaptionFormat = gdi::DT_SINGLELINE | gdi::DT_LEFT;
 } // namespace
 
 TGroupBox::TGroupBox(TComponent* owner) : TCustomControl(owner) {
-    SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls, csReplicatable} -
-                    TControlStyle{csDoubleClicks});
+    SetControlStyle(ControlStyle() + TControlStyle{csReplicatable} - TControlStyle{csDoubleClicks});
     SetBounds(0, 0, 185, 105);
     SetParentColor(true);
 }

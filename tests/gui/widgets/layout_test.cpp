@@ -70,17 +70,16 @@ TEST_F(Layout, MenusPagesAndLabelsAreReadWithTheirProperties) {
     EXPECT_EQ(form->Inside->Width(), form->Inside->Canvas()->TextWidth("inside"));
 }
 
-TEST_F(Layout, WritingKeepsThePageOrderAndTheMenuItemsInTheirMenu) {
+TEST_F(Layout, WritingFollowsThePageOrderAndKeepsTheMenuItemsInTheirMenu) {
     auto* form = Application.CreateForm<TWidgetForm>();
-    // Showing a page brings it to the front of its siblings; the written order is the
-    // pages' own.
+    form->PageTwo->SetPageIndex(0);
     form->Pages->SetActivePage(form->PageOne);
     TMemoryStream stream;
     TWriter(stream).WriteRootComponent(*form);
     const std::string text = ObjectBinaryToText(stream.Bytes());
     const auto at = [&](const std::string& part) { return text.find(part); };
     ASSERT_NE(at("object PageOne: TTabSheet"), std::string::npos);
-    EXPECT_LT(at("object PageOne: TTabSheet"), at("object PageTwo: TTabSheet"));
+    EXPECT_LT(at("object PageTwo: TTabSheet"), at("object PageOne: TTabSheet"));
     EXPECT_LT(at("object Menu: TPopupMenu"), at("object First: TMenuItem"));
     EXPECT_LT(at("object Second: TMenuItem"), at("object Frame: TPanel"));
     EXPECT_NE(at("ActivePage = PageOne"), std::string::npos);
