@@ -1,13 +1,18 @@
 #include "launcher/mainform.h"
 
 #include "gui/classes/classbuilder.h"
+#include "gui/classes/format.h"
 #include "gui/forms/application.h"
 #include "gui/forms/screen.h"
 #include "gui/registration.h"
+#include "launcher/aboutform.h"
 #include "launcher/catalogue.h"
 #include "launcher/paths.h"
+#include "launcher/shellopen.h"
 #include "launcher/waitcursor.h"
-#include "platform/shell/shell.h"
+#include "png/pngobject.h"
+
+#include <memory>
 
 namespace {
 
@@ -31,8 +36,13 @@ void InitializeLauncher() {
             .Method("ListBoxDataDrawItem", &TMainForm::ListBoxDataDrawItem)
             .Method("ListBoxDataMouseMove", &TMainForm::ListBoxDataMouseMove)
             .Method("ListBoxDataClick", &TMainForm::ListBoxDataClick)
-            .Method("ButtonOKClick", &TMainForm::ButtonOKClick);
+            .Method("ButtonOKClick", &TMainForm::ButtonOKClick)
+            .Method("ButtonHelpClick", &TMainForm::ButtonHelpClick)
+            .Method("MediaOntheWeb1Click", &TMainForm::MediaOntheWeb1Click)
+            .Method("AboutMedia1Click", &TMainForm::AboutMedia1Click);
     });
+    TFormAbout::Register();
+    RegisterPngPictureFormat();
 }
 
 TMainForm::TMainForm(TComponent* owner) : TForm(owner), FToolFolder(LauncherFolder()) {
@@ -50,6 +60,9 @@ void TMainForm::Loaded() {
     BindField(Bevel1, "Bevel1");
     BindField(ButtonHelp, "ButtonHelp");
     BindField(ButtonOK, "ButtonOK");
+    BindField(PopupMenu, "PopupMenu");
+    BindField(MediaOntheWeb1, "MediaOntheWeb1");
+    BindField(AboutMedia1, "AboutMedia1");
     BindField(PngImageListMain, "PngImageListMain");
     BindField(PngImageListData, "PngImageListData");
     BindField(PngImageListButton, "PngImageListButton");
@@ -57,6 +70,8 @@ void TMainForm::Loaded() {
 
 void TMainForm::FormCreate(TObject*) {
     SetCaption(Application.Title());
+    MediaOntheWeb1->SetCaption(Format(MediaOntheWeb1->Caption(), Application.Title()));
+    AboutMedia1->SetCaption(Format(AboutMedia1->Caption(), Application.Title()));
     if (Application.Title() == ProductTitle) {
         WebSiteAddress = WebSite;
         ProductPageAddress = ProductPage;
@@ -109,9 +124,28 @@ void TMainForm::ListBoxDataClick(TObject*) {
 void TMainForm::LaunchTool(const std::string& programName) {
     const TWaitCursor wait;
     const std::string path = NormalizeFolderPath(FToolFolder) + programName;
-    shell::ShellExecute(Application.MainFormHandle(), "open", path, "", "", win::SW_SHOWDEFAULT);
+    ShellOpen(path);
 }
 
 void TMainForm::ButtonOKClick(TObject*) {
     Close();
+}
+
+void TMainForm::ButtonHelpClick(TObject*) {
+    const TPoint origin = ClientToScreen({0, 0});
+    PopupMenu->Popup(origin.X + ButtonHelp->Left(),
+                     origin.Y + ButtonHelp->Top() + ButtonHelp->Height());
+}
+
+void TMainForm::MediaOntheWeb1Click(TObject*) {
+    const TWaitCursor wait;
+    ShellOpen(WebSiteAddress);
+}
+
+// Centred with the outer sizes, halves truncated toward zero, wherever this window is.
+void TMainForm::AboutMedia1Click(TObject*) {
+    const std::unique_ptr<TFormAbout> about(new TFormAbout(*this));
+    about->SetBounds(Left() + (Width() - about->Width()) / 2,
+                     Top() + (Height() - about->Height()) / 2, about->Width(), about->Height());
+    about->ShowModal();
 }

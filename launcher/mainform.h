@@ -6,6 +6,7 @@
 #include "gui/extctrls/bevel.h"
 #include "gui/forms/customform.h"
 #include "gui/imagelist/imagelist.h"
+#include "gui/menus/menus.h"
 #include "gui/stdctrls/button.h"
 #include "gui/stdctrls/listbox.h"
 
@@ -21,6 +22,9 @@ public:
     TBevel* Bevel1 = nullptr;
     TButton* ButtonHelp = nullptr;
     TButton* ButtonOK = nullptr;
+    TPopupMenu* PopupMenu = nullptr;
+    TMenuItem* MediaOntheWeb1 = nullptr;
+    TMenuItem* AboutMedia1 = nullptr;
     TCustomImageList* PngImageListMain = nullptr;
     TCustomImageList* PngImageListData = nullptr;
     TCustomImageList* PngImageListButton = nullptr;
@@ -38,12 +42,18 @@ public:
     void ListBoxDataMouseMove(TObject* sender, TShiftState shift, int x, int y);
     void ListBoxDataClick(TObject* sender);
     void ButtonOKClick(TObject* sender);
+    // Opens the help menu directly under the help button.
+    void ButtonHelpClick(TObject* sender);
+    // Opens the web site, under the hourglass.
+    void MediaOntheWeb1Click(TObject* sender);
+    // Shows the About window modally, centred over this window, and destroys it afterwards.
+    void AboutMedia1Click(TObject* sender);
 
     // Starts a tool program from the tool folder, with no arguments, and forgets it. What
     // goes wrong is the shell's to tell; the hourglass shows meanwhile.
     void LaunchTool(const std::string& programName);
-    // The folder tools are started from: the launcher's own unless set (tests start their
-    // stand-in tools from another).
+    // The folder tools are started from and the About window reads the version file and
+    // the logo from: the launcher's own unless set (tests use one of their own).
     const std::string& ToolFolder() const { return FToolFolder; }
     void SetToolFolder(const std::string& folder) { FToolFolder = folder; }
 
