@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts the launcher on a virtual display of its own, finds its window by title, checks the
 # client size, the placement and the painting, clicks the Data CD entry and waits for the
-# demo tool it starts, saves a screenshot and closes both windows with their caption's close
-# box. Every wait has a limit, so the test cannot hang.
+# demo tool it starts, opens the About window through the help menu and closes it with Enter,
+# saves screenshots and closes the windows with their caption's close box. Every wait has a
+# limit, so the test cannot hang.
 # Usage: brenlow_window.sh PROGRAM CLOSE-WINDOW-TOOL OUTPUT-FOLDER
 set -euo pipefail
 program="$1"
@@ -91,10 +92,47 @@ if [ -n "$tool" ]; then
     ended "$tool" || fail "the demo tool did not end after its window was closed"
     tool=""
 fi
+# The help button (client 8,432, 46 x 42) opens its menu right under it, over the black
+# screen below the window; the second line, "About Brenlow...", lies 22 to 41 pixels below
+# the menu's top.
+xdotool mousemove $((left + 8 + 23)) $((top + 432 + 21))
+sleep 0.2
+xdotool click 1
+about_item_x=$((left + 8 + 30))
+about_item_y=$((top + 432 + 42 + 31))
+menu=""
+for _ in $(seq 50); do
+    shown="$(import -window root -crop "1x1+$about_item_x+$about_item_y" +repage -format '%[pixel:p{0,0}]' info:)"
+    [ "$shown" != "srgb(0,0,0)" ] && menu=yes && break
+    sleep 0.1
+done
+[ -n "$menu" ] || fail "the help button did not open the help menu"
+xdotool mousemove "$about_item_x" "$about_item_y"
+sleep 0.2
+xdotool click 1
+about="$(timeout 20 xdotool search --sync --onlyvisible --name '^About Brenlow$' | head -n 1)" ||
+    fail "choosing About did not open a window titled About Brenlow"
+geometry="$(xwininfo -id "$about")"
+[ "$(field Width)" = 523 ] && [ "$(field Height)" = 298 ] ||
+    fail "the About window is $(field Width) x $(field Height), not 523 x 298"
+# Centred over the main window by the outer sizes, which are the client sizes here.
+[ "$(field 'Absolute upper-left X')" = $((left + (658 - 523) / 2)) ] &&
+    [ "$(field 'Absolute upper-left Y')" = $((top + (478 - 298) / 2)) ] ||
+    fail "the About window is at $(field 'Absolute upper-left X'),$(field 'Absolute upper-left Y'), not centred over the main window"
+sleep 0.5
+import -window "$about" "$output/about.png"
+xdotool key Return
+for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^About Brenlow$' >/dev/null || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^About Brenlow$' >/dev/null &&
+    fail "Enter did not close the About window"
+
 "$close_window" "$window" || fail "the close request could not be sent"
 ended "$launcher" || fail "the launcher did not end after its window was closed"
 status=0
 wait "$launcher" || status=$?
 launcher=""
 [ "$status" -eq 0 ] || fail "the launcher ended with status $status"
-echo "PASS: window found, 658 x 478, centred, painted; Data CD started the demo tool; screenshot in $screenshot"
+echo "PASS: window found, 658 x 478, centred, painted; Data CD started the demo tool; the help menu opened About Brenlow centred over the window and Enter closed it; screenshots in $output"
