@@ -4,12 +4,10 @@
 #include "gui/extctrls/image.h"
 #include "gui/extctrls/panel.h"
 #include "gui/graphics/bitmap.h"
-#include "png/errors.h"
 #include "png/pngobject.h"
 #include "tests/gui/controls/fixture.h"
 
 #include <filesystem>
-#include <fstream>
 #include <unistd.h>
 
 namespace guitest {
@@ -87,15 +85,6 @@ TEST_F(Images, APictureLargerThanTheControlIsCentredOnIt) {
     Image->SetBounds(2, 2, 1, 1);
     Image->Picture()->LoadFromFile(File);
     EXPECT_EQ(Image->DestRect(), Bounds(-1, 0, 4, 2)); // halves truncate toward zero
-}
-
-TEST_F(Images, ABadFileLeavesThePictureEmptyAndTheAreaBlank) {
-    std::ofstream(File, std::ios::binary) << "not a PNG at all";
-    EXPECT_THROW(Image->Picture()->LoadFromFile(File), EPNGInvalidFileHeader);
-    EXPECT_EQ(Image->Picture()->Graphic(), nullptr);
-    Pump();
-    EXPECT_EQ(Pixel(*Image, 18, 13), Grey(255));
-    EXPECT_THROW(Image->Picture()->LoadFromFile(File + ".none"), EInvalidGraphic);
 }
 
 } // namespace

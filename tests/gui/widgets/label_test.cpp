@@ -1,5 +1,5 @@
-// Labels: sizing to their text, ampersands, painting on their parent, and the cursor and
-// clicks they take through their parent.
+// Labels: sizing to their text, ampersands, painting on their parent, and the cursor they
+// take through their parent.
 
 #include "gui/extctrls/panel.h"
 #include "gui/stdctrls/label.h"
@@ -114,17 +114,6 @@ TEST_F(Labels, TheCursorOverALabelIsItsOwnUnlessTheScreenSetsOne) {
     Screen.SetCursor(crHourGlass);
     MoveTo(*Label, 2, 2);
     EXPECT_EQ(shown(), win::IDC_WAIT);
-}
-
-TEST_F(Labels, ClicksReachEnabledLabelsThroughTheirParent) {
-    Label->SetCaption("click me");
-    int clicks = 0;
-    Label->OnClick = [&](TObject*) { ++clicks; };
-    Click(*Label, 3, 3);
-    EXPECT_EQ(clicks, 1);
-    Label->SetEnabled(false);
-    Click(*Label, 3, 3);
-    EXPECT_EQ(clicks, 1);
 }
 
 } // namespace
