@@ -199,13 +199,5 @@ TEST_F(Menus, AMenuDestroyedWhileItShowsIsLeftAlone) {
     EXPECT_EQ(Form->ComponentCount(), 0);
 }
 
-TEST_F(Menus, AMenuWithoutVisibleItemsShowsNothing) {
-    AddItem("&Web")->SetVisible(false);
-    int popups = 0;
-    Menu->OnPopup = [&](TObject*) { ++popups; };
-    Menu->Popup(100, 120); // no loop runs: it would find no script
-    EXPECT_EQ(popups, 1);
-}
-
 } // namespace
 } // namespace guitest

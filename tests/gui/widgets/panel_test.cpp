@@ -47,25 +47,6 @@ TEST_F(Frames, ALoweredOuterAndRaisedInnerBevelFrameThePanelsColour) {
     EXPECT_EQ(at(37, 27), White);
 }
 
-TEST_F(Frames, TheBorderWidthSeparatesTheBevelsAndTheBevelWidthThickensThem) {
-    auto* panel = Add<TPanel>(Form, 10, 10, 40, 30);
-    panel->SetBevelInner(bvLowered);
-    panel->SetBorderWidth(2);
-    panel->SetBevelWidth(2);
-    panel->SetColor(clWhite);
-    Pump();
-    const auto at = [&](int x, int y) { return Pixel(*panel, x, y); };
-    EXPECT_EQ(at(0, 0), Highlight); // the outer bevel is raised by default
-    EXPECT_EQ(at(1, 1), Highlight);
-    EXPECT_EQ(at(38, 28), Shadow);
-    EXPECT_EQ(at(2, 2), White); // the border
-    EXPECT_EQ(at(3, 3), White);
-    EXPECT_EQ(at(4, 4), Shadow); // the lowered inner bevel
-    EXPECT_EQ(at(5, 5), Shadow);
-    EXPECT_EQ(at(6, 6), White);
-    EXPECT_EQ(at(35, 25), Highlight);
-}
-
 TEST_F(Frames, AGroupBoxCaptionInterruptsTheTopOfItsEtchedFrame) {
     auto* box = Add<TGroupBox>(Form, 10, 10, 120, 60);
     Pump();
