@@ -155,18 +155,9 @@ bool TChunkIHDR::ReadBody(TStream& stream, const TChunkType& type, std::uint32_t
     if (length < HeaderBodySize)
         RaisePngError<EPngInvalidIHDR>(png::msg::InvalidIHDR);
     const std::uint8_t* b = FBody.data();
-    const TPngHeader header{png::LoadU32(b), png::LoadU32(b + 4), b[8], b[9], b[10], b[11], b[12]};
-    ValidateHeader(header);
-    FWidth = header.Width;
-    FHeight = header.Height;
-    FBitDepth = header.BitDepth;
-    FColourType = header.ColourType;
-    FCompression = header.Compression;
-    FFilterMethod = header.FilterMethod;
-    FInterlace = header.Interlace;
+    SetHeader({png::LoadU32(b), png::LoadU32(b + 4), b[8], b[9], b[10], b[11], b[12]});
     if (FImage)
         FImage->SetInterlacing(FInterlace);
-    CreateImageBuffers();
     return true;
 }
 

@@ -114,7 +114,10 @@ TFontInstance::TFontInstance(const LOGFONT& font) : FFace(std::make_unique<TFace
     if (FFace->Face) {
         FFace->Design = ReadDesign(FFace->Face);
         const FT_Long style = FFace->Face->style_flags;
-        FSynthBold = bold && !(style & FT_STYLE_FLAG_BOLD);
+        // A bold face is strengthened as well: at screen sizes the hinted stems of the
+        // bundled Tahoma Bold are one pixel wide, as thin as the regular face's, where the
+        // platform shows bold text with two-pixel stems.
+        FSynthBold = bold;
         FSynthItalic = italic && !(style & FT_STYLE_FLAG_ITALIC);
     }
     ComputeMetrics(font);

@@ -72,6 +72,26 @@ TEST(Text, MeasuringIsStableAndAdditive) {
     EXPECT_EQ(heavy.cy, 13);
 }
 
+// The ink of black text on white: the sum of every pixel's darkness.
+int Ink(const char* text, LONG weight) {
+    TCanvas canvas(40, 16);
+    canvas.Fill(kWhite);
+    TOwnedFont font(MakeFont("Tahoma", -11, weight));
+    TSelection selected(canvas.DC(), font.Get());
+    TextOut(canvas.DC(), 2, 1, text);
+    int n = 0;
+    for (int y = 0; y < canvas.Height(); ++y)
+        for (int x = 0; x < canvas.Width(); ++x)
+            n += 255 - GetRValue(canvas.At(x, y));
+    return n;
+}
+
+TEST(Text, BoldStrokesAreMuchHeavierThanRegularOnes) {
+    const int regular = Ink("lll", FW_NORMAL);
+    ASSERT_GT(regular, 0);
+    EXPECT_GE(Ink("lll", FW_BOLD), regular * 4 / 3) << "regular ink " << regular;
+}
+
 TEST(Text, UnknownFamiliesFallBackToAWorkingFont) {
     TCanvas canvas(60, 20);
     TOwnedFont missing(MakeFont("No Such Family 42", -11));

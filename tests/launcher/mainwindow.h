@@ -4,6 +4,7 @@
 
 #include "launcher/mainform.h"
 #include "tests/gui/controls/fixture.h"
+#include "tests/support/standins.h"
 
 #include <filesystem>
 #include <string>
@@ -14,7 +15,6 @@ namespace launchertest {
 class TMainWindowTest : public guitest::TGuiTest {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     // Creates the main window under a title and shows it.
     void Open(const std::string& title = "Brenlow");
@@ -31,7 +31,8 @@ protected:
     static TPoint ItemCentre(const TListBox& list, int index);
 
     TMainForm* Window = nullptr;
-    std::filesystem::path Tools;
+    testsupport::TScratchFolder Scratch{"launcher_test"};
+    const std::filesystem::path& Tools = Scratch.Path();
 };
 
 } // namespace launchertest

@@ -4,6 +4,7 @@
 #include "platform/shell/shell.h"
 #include "platform/window/headless.h"
 #include "platform/window/window.h"
+#include "tests/support/standins.h"
 
 #include <cerrno>
 #include <chrono>
@@ -24,11 +25,6 @@ using namespace win;
 class Shell : public ::testing::Test {
 protected:
     void SetUp() override {
-        Folder = fs::temp_directory_path() /
-                 ("shell_test_" + std::to_string(getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(Folder);
-        fs::create_directories(Folder);
         Headless = &UseHeadlessBackend();
         RegisterClass({0, nullptr, nullptr, "Owner"});
         Owner = CreateWindowEx(0, "Owner", "Brenlow", WS_CAPTION | WS_VISIBLE, 100, 100, 400, 300,
@@ -39,32 +35,13 @@ protected:
     void TearDown() override {
         Shutdown();
         shell::SetOpener("xdg-open");
-        fs::remove_all(Folder);
     }
 
-    // A script that writes its argument count, its arguments and its working folder to
-    // NAME.record, renaming it into place so a reader never sees half of it.
     fs::path Recorder(const std::string& name, fs::perms permissions = fs::perms::owner_all) {
-        const fs::path script = Folder / name;
-        std::ofstream(script) << "#!/bin/sh\n"
-                              << "{ echo \"$#\"; for a in \"$@\"; do echo \"$a\"; done; pwd; } > '"
-                              << (Folder / (name + ".tmp")).string() << "'\n"
-                              << "mv '" << (Folder / (name + ".tmp")).string() << "' '"
-                              << (Folder / (name + ".record")).string() << "'\n";
-        fs::permissions(script, permissions);
-        return script;
+        return testsupport::WriteRecordingProgram(Folder, name, permissions);
     }
-
-    // The lines a stand-in recorded, waiting up to ten seconds for them.
     std::vector<std::string> RecordOf(const std::string& name) {
-        const fs::path record = Folder / (name + ".record");
-        for (int i = 0; i < 200 && !fs::exists(record); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        std::ifstream stream(record);
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(stream, line);)
-            lines.push_back(line);
-        return lines;
+        return testsupport::RecordOf(Folder, name);
     }
 
     // Runs ShellExecute expecting the message box; returns its text after pressing Enter.
@@ -85,7 +62,8 @@ protected:
 
     static bool NoChildrenLeft() { return waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD; }
 
-    fs::path Folder;
+    testsupport::TScratchFolder Scratch{"shell_test"};
+    const fs::path& Folder = Scratch.Path();
     THeadless* Headless = nullptr;
     HWND Owner = nullptr;
 };

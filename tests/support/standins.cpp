@@ -1,0 +1,50 @@
+#include "tests/support/standins.h"
+
+#include <chrono>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <thread>
+#include <unistd.h>
+
+namespace testsupport {
+
+namespace fs = std::filesystem;
+
+TScratchFolder::TScratchFolder(const std::string& prefix)
+    : FPath(fs::temp_directory_path() /
+            (prefix + "_" + std::to_string(getpid()) + "_" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+    fs::remove_all(FPath);
+    fs::create_directories(FPath);
+}
+
+TScratchFolder::~TScratchFolder() {
+    std::error_code ignored;
+    fs::remove_all(FPath, ignored);
+}
+
+fs::path WriteRecordingProgram(const fs::path& folder, const std::string& name,
+                               fs::perms permissions) {
+    const fs::path script = folder / name;
+    const fs::path partial = folder / (name + ".tmp");
+    std::ofstream(script) << "#!/bin/sh\n"
+                          << "{ echo \"$#\"; for a in \"$@\"; do echo \"$a\"; done; pwd; } > '"
+                          << partial.string() << "'\n"
+                          << "mv '" << partial.string() << "' '"
+                          << (folder / (name + ".record")).string() << "'\n";
+    fs::permissions(script, permissions);
+    return script;
+}
+
+std::vector<std::string> RecordOf(const fs::path& folder, const std::string& name) {
+    const fs::path record = folder / (name + ".record");
+    for (int i = 0; i < 200 && !fs::exists(record); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::ifstream stream(record);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+} // namespace testsupport
