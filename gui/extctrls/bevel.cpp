@@ -1,5 +1,7 @@
 #include "gui/extctrls/bevel.h"
 
+#include "gui/extctrls/frame3d.h"
+
 TBevel::TBevel(TComponent* owner) : TGraphicControl(owner) {
     SetControlStyle(ControlStyle() + TControlStyle{csReplicatable});
     SetBounds(0, 0, 50, 50);
@@ -29,13 +31,8 @@ void TBevel::Paint() {
         canvas.Brush().SetColor(colour);
         canvas.FillRect(rect);
     };
-    // A box outline: top and left in one colour, bottom and right (with their corners) in
-    // the other.
-    const auto box = [&](const TRect& r, TColor topLeft, TColor bottomRight) {
-        fill(topLeft, Rect(r.Left, r.Top, r.Right - 1, r.Top + 1));
-        fill(topLeft, Rect(r.Left, r.Top, r.Left + 1, r.Bottom - 1));
-        fill(bottomRight, Rect(r.Right - 1, r.Top, r.Right, r.Bottom));
-        fill(bottomRight, Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom));
+    const auto box = [&](TRect r, TColor topLeft, TColor bottomRight) {
+        Frame3D(canvas, r, topLeft, bottomRight, 1);
     };
     switch (FShape) {
     case bsBox:

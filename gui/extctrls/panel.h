@@ -44,7 +44,3 @@ private:
     int FBorderWidth = 0;
     TAlignment FAlignment = taCenter;
 };
-
-// Draws width one-pixel rings inside rect, top and left in topColour, bottom and right (with
-// the top-right and bottom-left corners) in bottomColour, and shrinks rect by them.
-void Frame3D(TCanvas& canvas, TRect& rect, TColor topColour, TColor bottomColour, int width);

@@ -1,6 +1,7 @@
 #include "gui/stdctrls/button.h"
 
 #include "gui/controls/accelerator.h"
+#include "gui/controls/controltext.h"
 #include "platform/gdi/owned.h"
 
 namespace {
@@ -151,21 +152,12 @@ void TButton::DrawFrame(win::HDC dc, TRect& face) const {
 void TButton::DrawCaption(TCanvas& canvas, const TRect& face) const {
     constexpr gdi::UINT Format = gdi::DT_CENTER | gdi::DT_VCENTER | gdi::DT_SINGLELINE;
     canvas.SetFont(*Font());
-    canvas.Brush().SetStyle(bsClear);
-    const auto draw = [&](TColor colour, int offset) {
-        canvas.Font().SetColor(colour);
-        win::RECT rect = ToRECT(face);
-        rect = {rect.left + offset, rect.top + offset, rect.right + offset, rect.bottom + offset};
-        gdi::DrawText(canvas.Handle(), Caption(), &rect, Format);
-    };
-    if (!Enabled()) {
-        // Embossed: a light copy below and to the right of the grey text.
-        draw(clBtnHighlight, 1);
-        draw(clBtnShadow, 0);
-    } else {
-        draw(Font()->Color(), FPressed ? 1 : 0);
-    }
-    canvas.Brush().SetStyle(bsSolid);
+    // A pressed caption moves one pixel down and to the right.
+    const int shift = FPressed && Enabled() ? 1 : 0;
+    DrawControlText(
+        canvas, Caption(),
+        Rect(face.Left + shift, face.Top + shift, face.Right + shift, face.Bottom + shift), Format,
+        Font()->Color(), Enabled());
 }
 
 void TButton::Paint() {
