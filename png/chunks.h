@@ -7,8 +7,8 @@
 #include "gui/classes/stream.h"
 #include "platform/gdi/owned.h"
 #include "platform/gdi/syscolors.h"
-#include "png/format.h"
 #include "platform/system/zeroed_memory.h"
+#include "png/format.h"
 
 #include <array>
 #include <cstdint>

@@ -105,7 +105,9 @@ std::int64_t TReadOnlyMemoryStream::Read(void* buffer, std::int64_t count) {
     return ReadBlock(FData, FSize, FPosition, buffer, count);
 }
 
-std::int64_t TReadOnlyMemoryStream::Write(const void*, std::int64_t) { return 0; }
+std::int64_t TReadOnlyMemoryStream::Write(const void*, std::int64_t) {
+    return 0;
+}
 
 std::int64_t TReadOnlyMemoryStream::Seek(std::int64_t offset, TSeekOrigin origin) {
     const std::int64_t target = SeekTarget(offset, origin, FPosition, FSize);
@@ -124,7 +126,9 @@ TFileStream::TFileStream(const std::string& fileName, TFileMode mode)
     }
 }
 
-TFileStream::~TFileStream() { std::fclose(FFile); }
+TFileStream::~TFileStream() {
+    std::fclose(FFile);
+}
 
 std::int64_t TFileStream::Read(void* buffer, std::int64_t count) {
     return count <= 0 ? 0 : std::int64_t(std::fread(buffer, 1, size_t(count), FFile));

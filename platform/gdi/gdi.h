@@ -104,19 +104,17 @@ int GetClipBox(HDC dc, RECT* box);
 // becomes 1, every other 0. Monochrome to colour: 1 takes the destination context's
 // background colour, 0 its text colour. Negative extents mirror; stretching takes the
 // nearest source pixel.
-bool BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
-            DWORD rop);
+bool BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, DWORD rop);
 bool StretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
                 int srcWidth, int srcHeight, DWORD rop);
 bool PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
 // Copies the source through a monochrome mask: where the mask holds 1 the destination is
 // kept, where it holds 0 the (stretched) source is copied.
-bool MaskedStretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX,
-                      int srcY, int srcWidth, int srcHeight, HDC mask, int maskX, int maskY);
+bool MaskedStretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
+                      int srcWidth, int srcHeight, HDC mask, int maskX, int maskY);
 // Source rectangle in DIB coordinates (y counted from the bottom row for bottom-up DIBs).
-int StretchDIBits(HDC dc, int x, int y, int width, int height, int srcX, int srcY,
-                  int srcWidth, int srcHeight, const void* bits, const BITMAPINFO* info,
-                  UINT usage, DWORD rop);
+int StretchDIBits(HDC dc, int x, int y, int width, int height, int srcX, int srcY, int srcWidth,
+                  int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop);
 
 // ---- Drawing --------------------------------------------------------------------------------
 

@@ -5,9 +5,9 @@
 
 #include "platform/gdi/handles.h"
 #include "platform/gdi/pixel.h"
-#include "platform/system/zeroed_memory.h"
 #include "platform/gdi/surface.h"
 #include "platform/gdi/types.h"
+#include "platform/system/zeroed_memory.h"
 
 #include <array>
 #include <memory>

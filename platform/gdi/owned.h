@@ -35,11 +35,21 @@ private:
     THandle FHandle = nullptr;
 };
 
-inline bool DeleteBitmap(HBITMAP h) { return DeleteObject(h); }
-inline bool DeleteBrush(HBRUSH h) { return DeleteObject(h); }
-inline bool DeletePen(HPEN h) { return DeleteObject(h); }
-inline bool DeleteFont(HFONT h) { return DeleteObject(h); }
-inline bool DeletePalette(HPALETTE h) { return DeleteObject(h); }
+inline bool DeleteBitmap(HBITMAP h) {
+    return DeleteObject(h);
+}
+inline bool DeleteBrush(HBRUSH h) {
+    return DeleteObject(h);
+}
+inline bool DeletePen(HPEN h) {
+    return DeleteObject(h);
+}
+inline bool DeleteFont(HFONT h) {
+    return DeleteObject(h);
+}
+inline bool DeletePalette(HPALETTE h) {
+    return DeleteObject(h);
+}
 
 using TOwnedBitmap = TOwned<HBITMAP, DeleteBitmap>;
 using TOwnedBrush = TOwned<HBRUSH, DeleteBrush>;

@@ -3,10 +3,9 @@
 #include "gui/classes/persistent.h"
 #include "gui/classes/stream.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace {
 
