@@ -42,6 +42,8 @@ TCustomListBox::TCustomListBox(TComponent* owner)
 }
 
 TCustomListBox::~TCustomListBox() {
+    // Losing the capture with the window ends a press; a list on its way out reports nothing.
+    FClickPending = false;
     DestroyHandle();
 }
 
@@ -187,8 +189,14 @@ void TCustomListBox::WndProc(TMessage& message) {
         return;
     }
     case win::WM_SETFOCUS:
+        InvalidateItem(FocusItem());
+        break;
     case win::WM_KILLFOCUS:
         InvalidateItem(FocusItem());
+        EndPress();
+        break;
+    case win::WM_CAPTURECHANGED:
+        EndPress();
         break;
     default:
         break;

@@ -4,9 +4,11 @@
 //
 // The user selects with the left button (dragging with it held moves the selection) and with
 // the arrow keys, Home, End, Page Up and Page Down; each click on an item and each change of
-// the selection by a key calls OnClick once. Selecting from code (ItemIndex) repaints the two
-// items concerned and calls nothing. Items beyond the bottom are reached by the wheel and
-// the keys, which scroll; there is no scroll bar.
+// the selection by a key calls OnClick once. A press whose release never reaches the list,
+// because the focus or the mouse capture went elsewhere first, clicks when the list loses
+// them. Selecting from code (ItemIndex) repaints the two items concerned and calls nothing.
+// Items beyond the bottom are reached by the wheel and the keys, which scroll; there is no
+// scroll bar.
 //
 // Standard items show their text on the list's colour, the selected one in the highlight
 // colours, the focused one with a focus rectangle. Owner-drawn items (lbOwnerDrawFixed) are
@@ -102,6 +104,9 @@ private:
     void ScrollIntoView(int index);
     void InvalidateItem(int index);
     void PaintItem(int index, const TRect& rect);
+    // Reports the click of a press on an item when the press ends: by the release, or early,
+    // when the list loses the focus or the capture, for the press has already selected.
+    void EndPress();
     // The item a navigation key leads to, or -1 for other keys.
     int NavigationTarget(TKey key) const;
 

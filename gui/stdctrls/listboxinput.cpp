@@ -30,11 +30,16 @@ void TCustomListBox::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TCustomListBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    if (button == mbLeft && FClickPending) {
-        FClickPending = false;
-        Click();
-    }
+    if (button == mbLeft)
+        EndPress();
     TCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TCustomListBox::EndPress() {
+    if (!FClickPending)
+        return;
+    FClickPending = false;
+    Click();
 }
 
 int TCustomListBox::NavigationTarget(TKey key) const {

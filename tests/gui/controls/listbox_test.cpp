@@ -95,6 +95,34 @@ TEST_F(ListBox, DraggingWithTheButtonHeldMovesTheSelectionAndClicksOnRelease) {
     EXPECT_EQ(Clicks, 1);
 }
 
+// The press has already selected its item; the click that follows it keeps a list that acts
+// on its selection in step with it, however the press ends.
+TEST_F(ListBox, APressCutShortByLosingTheFocusOrTheCaptureStillReportsItsClick) {
+    Fill(4);
+    const TPoint second = ItemCentre(1);
+    Press(*List, second.X, second.Y);
+    Key(win::VK_TAB);
+    EXPECT_TRUE(Other->Focused());
+    EXPECT_EQ(Clicks, 1);
+    Release();
+    EXPECT_EQ(Clicks, 1);
+
+    Headless->Advance(1000);
+    const TPoint third = ItemCentre(2);
+    Press(*List, third.X, third.Y);
+    win::SetCapture(Other->Handle());
+    EXPECT_EQ(Clicks, 2);
+    Release();
+    EXPECT_EQ(List->ItemIndex(), 2);
+    EXPECT_EQ(Clicks, 2);
+
+    Headless->Advance(1000);
+    Press(*List, second.X, second.Y);
+    delete List;
+    EXPECT_EQ(Clicks, 2);
+    Release();
+}
+
 TEST_F(ListBox, SelectingFromCodeReportsNothingAndRepaintsOnlyTheOldAndNewItem) {
     Fill(5);
     List->SetItemIndex(1);
