@@ -5,6 +5,8 @@
 #include "platform/gdi/transfer.h"
 
 #include <cstdlib>
+#include <optional>
+#include <utility>
 
 namespace gdi {
 
@@ -98,25 +100,37 @@ bool LineTo(HDC dc, int x, int y) {
     return true;
 }
 
-COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour) {
+namespace {
+
+// The context of a logical point and the point on its surface, when the point lies inside
+// the clip region.
+std::optional<std::pair<DeviceContext*, POINT>> PixelAt(HDC dc, int x, int y) {
     DeviceContext* context = detail::FindContext(dc);
     if (!context)
-        return CLR_INVALID;
+        return std::nullopt;
     const POINT p = context->ToDevice(x, y);
     if (!context->Clip().Contains(p.x, p.y))
+        return std::nullopt;
+    return std::pair{context, p};
+}
+
+} // namespace
+
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour) {
+    const auto at = PixelAt(dc, x, y);
+    if (!at)
         return CLR_INVALID;
+    const auto [context, p] = *at;
     const detail::TPixel pixel = detail::SurfaceColour(*context, colour);
     context->Surface()->Write(context->Surface()->Row(p.y), p.x, 1, &pixel);
     return detail::ToColour(pixel);
 }
 
 COLORREF GetPixel(HDC dc, int x, int y) {
-    DeviceContext* context = detail::FindContext(dc);
-    if (!context)
+    const auto at = PixelAt(dc, x, y);
+    if (!at)
         return CLR_INVALID;
-    const POINT p = context->ToDevice(x, y);
-    if (!context->Clip().Contains(p.x, p.y))
-        return CLR_INVALID;
+    const auto [context, p] = *at;
     detail::TPixel pixel = 0;
     context->Surface()->Read(context->Surface()->Row(p.y), p.x, 1, &pixel);
     return detail::ToColour(pixel);
