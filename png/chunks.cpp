@@ -20,10 +20,6 @@ std::uint32_t MaxSample(std::uint8_t bitDepth) {
     return (1u << bitDepth) - 1;
 }
 
-std::uint32_t StoredGamma(const TChunk& chunk) {
-    return chunk.BodySize() == GammaBodySize ? png::LoadU32(chunk.Body()) : 1;
-}
-
 } // namespace
 
 // ---- gAMA ---------------------------------------------------------------------------------
@@ -36,8 +32,10 @@ std::unique_ptr<TChunk> TChunkgAMA::NewOfSameClass(TPNGObject* owner) const {
     return std::make_unique<TChunkgAMA>(owner);
 }
 
+// The body is copied as it is: one of the wrong length is written back unchanged, and so
+// must be the copy's.
 void TChunkgAMA::CopyFrom(const TChunk& source) {
-    SetGammaValue(StoredGamma(CompatibleSource<TChunkgAMA>(source)));
+    CopyTypeAndBody(CompatibleSource<TChunkgAMA>(source));
 }
 
 // A body of another length carries no gamma: it is kept as it is (and written back so), and
