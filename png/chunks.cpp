@@ -20,6 +20,11 @@ std::uint32_t MaxSample(std::uint8_t bitDepth) {
     return (1u << bitDepth) - 1;
 }
 
+// Whether the palette or the image data has been read, which decodes their colours.
+bool ColoursDecoded(const TPNGObject& image) {
+    return image.Chunks().ChunkOfClass<TChunkPLTE>() || image.Chunks().ChunkOfClass<TChunkIDAT>();
+}
+
 } // namespace
 
 // ---- gAMA ---------------------------------------------------------------------------------
@@ -40,13 +45,15 @@ void TChunkgAMA::CopyFrom(const TChunk& source) {
 
 // A body of another length carries no gamma: it is kept as it is (and written back so), and
 // the tables stay as they are instead of being built for the stand-in value 1, which would
-// turn every colour black.
+// turn every colour black. A gAMA after the palette or the image data is kept as well but
+// comes too late: those colours were decoded without it, and writing them back through its
+// inverse table would change them.
 bool TChunkgAMA::ReadBody(TStream& stream, const TChunkType& type, std::uint32_t length) {
     TChunk::ReadBody(stream, type, length);
-    if (length != GammaBodySize)
+    if (length != GammaBodySize || !FImage || ColoursDecoded(*FImage))
         return true;
     const std::uint32_t gamma = GammaValue();
-    if (gamma != 0 && FImage)
+    if (gamma != 0)
         FImage->BuildGammaTables(gamma);
     return true;
 }
