@@ -252,8 +252,10 @@ void TChunktRNS::SetColourKey(TColor colour) {
     }
 }
 
+// The key is read from the first two bytes of a body of any length, so any body that holds
+// them is widened; a shorter one names the top level at either depth.
 void TChunktRNS::WidenGreyKey() {
-    if (FBodySize != 2)
+    if (FBodySize < 2)
         return;
     const std::uint32_t level = png::LoadU16(FAlphaValues.data()) & MaxSample(2);
     FAlphaValues[0] = 0;
