@@ -20,8 +20,9 @@ std::uint32_t MaxSample(std::uint8_t bitDepth) {
     return (1u << bitDepth) - 1;
 }
 
-std::uint32_t StoredGamma(const TChunk& chunk) {
-    return chunk.BodySize() == GammaBodySize ? png::LoadU32(chunk.Body()) : 1;
+// Whether the palette or the image data has been read, which decodes their colours.
+bool ColoursDecoded(const TPNGObject& image) {
+    return image.Chunks().ChunkOfClass<TChunkPLTE>() || image.Chunks().ChunkOfClass<TChunkIDAT>();
 }
 
 } // namespace
@@ -36,19 +37,23 @@ std::unique_ptr<TChunk> TChunkgAMA::NewOfSameClass(TPNGObject* owner) const {
     return std::make_unique<TChunkgAMA>(owner);
 }
 
+// The body is copied as it is: one of the wrong length is written back unchanged, and so
+// must be the copy's.
 void TChunkgAMA::CopyFrom(const TChunk& source) {
-    SetGammaValue(StoredGamma(CompatibleSource<TChunkgAMA>(source)));
+    CopyTypeAndBody(CompatibleSource<TChunkgAMA>(source));
 }
 
 // A body of another length carries no gamma: it is kept as it is (and written back so), and
 // the tables stay as they are instead of being built for the stand-in value 1, which would
-// turn every colour black.
+// turn every colour black. A gAMA after the palette or the image data is kept as well but
+// comes too late: those colours were decoded without it, and writing them back through its
+// inverse table would change them.
 bool TChunkgAMA::ReadBody(TStream& stream, const TChunkType& type, std::uint32_t length) {
     TChunk::ReadBody(stream, type, length);
-    if (length != GammaBodySize)
+    if (length != GammaBodySize || !FImage || ColoursDecoded(*FImage))
         return true;
     const std::uint32_t gamma = GammaValue();
-    if (gamma != 0 && FImage)
+    if (gamma != 0)
         FImage->BuildGammaTables(gamma);
     return true;
 }
@@ -247,8 +252,10 @@ void TChunktRNS::SetColourKey(TColor colour) {
     }
 }
 
+// The key is read from the first two bytes of a body of any length, so any body that holds
+// them is widened; a shorter one names the top level at either depth.
 void TChunktRNS::WidenGreyKey() {
-    if (FBodySize != 2)
+    if (FBodySize < 2)
         return;
     const std::uint32_t level = png::LoadU16(FAlphaValues.data()) & MaxSample(2);
     FAlphaValues[0] = 0;

@@ -9,5 +9,5 @@ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DBRENLOW_SANITIZE=ON -DBRENLOW_BENCHMARKS=OFF "$@" >/dev/null
 cmake --build "$build_dir" -j 2 --target \
     png_reader_tests png_writer_tests png_render_tests png_graphic_tests png_conformance_tests \
-    pngtool_tests pngtool
+    png_mutation_tests pngtool_tests pngtool
 ctest --test-dir "$build_dir" --output-on-failure -j 2 -L png

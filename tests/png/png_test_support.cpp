@@ -24,15 +24,22 @@ void Put32(TBytes& out, std::uint32_t v) {
 
 } // namespace
 
+TBytes FramedChunk(const std::string& type, const TBytes& body) {
+    TBytes chunk;
+    Put32(chunk, std::uint32_t(body.size()));
+    chunk.insert(chunk.end(), type.begin(), type.end());
+    chunk.insert(chunk.end(), body.begin(), body.end());
+    Put32(chunk, std::uint32_t(crc32(0, chunk.data() + 4, uInt(chunk.size() - 4))));
+    return chunk;
+}
+
 TPngBuilder::TPngBuilder() : FBytes{137, 80, 78, 71, 13, 10, 26, 10} {}
 
 TPngBuilder& TPngBuilder::Chunk(const std::string& type, const TBytes& body, bool badCrc) {
-    Put32(FBytes, std::uint32_t(body.size()));
-    TBytes typed(type.begin(), type.end());
-    typed.insert(typed.end(), body.begin(), body.end());
-    FBytes.insert(FBytes.end(), typed.begin(), typed.end());
-    const auto crc = std::uint32_t(crc32(0, typed.data(), uInt(typed.size())));
-    Put32(FBytes, badCrc ? crc ^ 1 : crc);
+    TBytes chunk = FramedChunk(type, body);
+    if (badCrc)
+        chunk.back() ^= 1;
+    FBytes.insert(FBytes.end(), chunk.begin(), chunk.end());
     return *this;
 }
 

@@ -29,6 +29,9 @@ struct TRgbaImage {
     const TRgba& At(std::uint32_t x, std::uint32_t y) const { return Pixels[y * Width + x]; }
 };
 
+// One chunk: length, type, body and its CRC, computed with zlib.
+TBytes FramedChunk(const std::string& type, const TBytes& body);
+
 // Builds a PNG stream; CRCs are computed with zlib unless asked to be wrong.
 class TPngBuilder {
 public:

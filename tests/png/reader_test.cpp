@@ -389,6 +389,32 @@ TEST(Chunks, GammaTablesRoundHalvesToEvenAndActOnColourNotAlpha) {
     EXPECT_EQ(Required(shortBody.Chunks().ChunkOfClass<TChunkgAMA>()).GammaValue(), 1u);
 }
 
+// The palette and the image data are decoded when they are read, so a gAMA chunk after
+// them comes too late: it is kept, but building the tables from it would write those
+// colours back through an inverse table they never went through.
+TEST(Chunks, GammaAfterThePaletteOrTheImageDataIsKeptButNotApplied) {
+    const TBytes gamma = {0, 0, 0x86, 0xA0};
+    const TBytes rgb = RgbImage().ImageData(RgbData()).Chunk("gAMA", gamma).End().Bytes();
+    const TBytes palette = TPngBuilder()
+                               .Header(2, 1, 8, 3)
+                               .Chunk("PLTE", {10, 20, 30, 200, 100, 50})
+                               .Chunk("gAMA", gamma)
+                               .ImageData(Deflate({0, 0, 1}))
+                               .End()
+                               .Bytes();
+    for (const TBytes& bytes : {rgb, palette}) {
+        TPNGObject image;
+        ReadPng(image, bytes);
+        const TRgbaImage decoded = CodecPixels(image);
+        EXPECT_EQ(decoded.Pixels, ReferenceDecode(bytes).Pixels);
+        EXPECT_TRUE(image.GammaIsIdentity());
+        EXPECT_NE(image.Chunks().ChunkOfClass<TChunkgAMA>(), nullptr);
+        TPNGObject again;
+        ReadPng(again, WritePng(image));
+        EXPECT_EQ(CodecPixels(again).Pixels, decoded.Pixels);
+    }
+}
+
 TEST(Chunks, TextTimeAndCompressedTextBodies) {
     std::string compressed;
     const TBytes packed = Deflate({'H', 'e', 'l', 'l', 'o'});

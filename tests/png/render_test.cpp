@@ -288,6 +288,26 @@ TEST(Convert, CopiedImagesAreIndependentAndEqual) {
               (TFailure{"EPngError", png::msg::ChunksNotCompatible}));
 }
 
+// Every kind of chunk the reader keeps, a gAMA body of the wrong length among them: it
+// carries no gamma but is written back as it came, so a copy that changed it would lose it.
+TEST(Convert, ACopyWritesWhatItsOriginalWrites) {
+    TPNGObject image;
+    ReadPng(image, TPngBuilder()
+                       .Header(2, 1, 8, 2)
+                       .Chunk("gAMA", {1, 2})
+                       .Chunk("tRNS", {0, 1, 0, 2, 0, 3})
+                       .Chunk("tIME", {7, 213, 12, 24, 23, 59, 58})
+                       .Chunk("tEXt", {'K', 0, 'v'})
+                       .Chunk("zTXt", {'Z', 0, 0, 0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01})
+                       .Chunk("prVt", {1, 2, 3})
+                       .ImageData(Deflate({0, 1, 2, 3, 4, 5, 6}))
+                       .End()
+                       .Bytes());
+    TPNGObject copy;
+    copy.CopyFromPng(image);
+    EXPECT_EQ(WritePng(copy), WritePng(image));
+}
+
 TEST(Palette, HandleFollowsTheColourTable) {
     TPNGObject image;
     ReadPng(image, PaletteProbe({255, 128, 0}));

@@ -195,13 +195,16 @@ TEST(Writer, Adam7PacksLowDepthsWithZeroPadding) {
 }
 
 TEST(Writer, TwoBitImagesAreWrittenWithTheirFourBitRows) {
+    const auto keyedGrey = [](const TBytes& key) {
+        return TPngBuilder()
+            .Header(4, 1, 2, 0)
+            .Chunk("tRNS", key)
+            .ImageData(Deflate({0, 0x1B}))
+            .End()
+            .Bytes();
+    };
     TPNGObject image;
-    ReadPng(image, TPngBuilder()
-                       .Header(4, 1, 2, 0)
-                       .Chunk("tRNS", {0, 2})
-                       .ImageData(Deflate({0, 0x1B}))
-                       .End()
-                       .Bytes());
+    ReadPng(image, keyedGrey({0, 2}));
     const TRgbaImage before = CodecPixels(image);
     const TBytes png = WritePng(image);
     EXPECT_EQ(ParseChunks(png)[0].Body[8], 4);
@@ -212,6 +215,16 @@ TEST(Writer, TwoBitImagesAreWrittenWithTheirFourBitRows) {
     TPNGObject again;
     ReadPng(again, png);
     EXPECT_EQ(CodecPixels(again).Pixels, before.Pixels);
+
+    // A key body longer than two bytes is read from its first two, so the widened level
+    // must be written there as well.
+    TPNGObject longKey;
+    ReadPng(longKey, keyedGrey({0, 2, 9}));
+    const TRgbaImage keyed = CodecPixels(longKey);
+    EXPECT_EQ(keyed.At(2, 0).A, 0);
+    TPNGObject reread;
+    ReadPng(reread, WritePng(longKey));
+    EXPECT_EQ(CodecPixels(reread).Pixels, keyed.Pixels);
 }
 
 TEST(Writer, TextAndTimeChunkBodies) {
