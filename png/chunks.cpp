@@ -335,9 +335,11 @@ std::uint32_t TChunktEXt::SplitKeyword() {
     return keywordLength;
 }
 
+// Every non-empty body is split, the shortest too: a one-letter keyword with an empty text
+// is two bytes, and an unsplit chunk would be written back without them.
 bool TChunktEXt::ReadBody(TStream& stream, const TChunkType& type, std::uint32_t length) {
     TChunk::ReadBody(stream, type, length);
-    if (length >= 3)
+    if (length > 0)
         SplitKeyword();
     return true;
 }

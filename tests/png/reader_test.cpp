@@ -446,6 +446,22 @@ TEST(Chunks, TextTimeAndCompressedTextBodies) {
     EXPECT_EQ(time.FYear, 0);
 }
 
+// A one-letter keyword with an empty text is a valid text chunk of two bytes; left unsplit,
+// it was written back without its keyword.
+TEST(Chunks, ShortTextChunksKeepTheirKeywordThroughAWrite) {
+    const std::vector<std::pair<TBytes, std::pair<std::string, std::string>>> cases = {
+        {{'a', 0}, {"a", ""}}, {{'a'}, {"a", ""}}, {{0, 'x'}, {"", "x"}}};
+    for (const auto& [body, expected] : cases) {
+        TPNGObject image;
+        ReadPng(image, RgbImage().Chunk("tEXt", body).ImageData(RgbData()).End().Bytes());
+        TPNGObject again;
+        ReadPng(again, WritePng(image));
+        const auto& text = Required(again.Chunks().ChunkOfClass<TChunktEXt>());
+        EXPECT_EQ(text.FKeyword, expected.first) << body.size();
+        EXPECT_EQ(text.FText, expected.second) << body.size();
+    }
+}
+
 TEST(ChunkList, AddChunkPlacesEachKindAndRefusesDuplicates) {
     TPNGObject withPalette;
     PaletteImage(withPalette, {});
