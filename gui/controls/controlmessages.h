@@ -37,6 +37,8 @@ constexpr win::UINT CM_MOUSELEAVE = CM_BASE + 20;
 // The focus moved into or out of the control within its form.
 constexpr win::UINT CM_ENTER = CM_BASE + 26;
 constexpr win::UINT CM_EXIT = CM_BASE + 27;
+// Sent to every form when the application's icon changed.
+constexpr win::UINT CM_ICONCHANGED = CM_BASE + 29;
 // WParam: a key the focused control may claim (Result 1) before the form sees it.
 constexpr win::UINT CM_WANTSPECIALKEY = CM_BASE + 30;
 // Posted to a form that asked to be freed once its handlers have returned.

@@ -3,6 +3,8 @@
 #include "gui/classes/exceptions.h"
 #include "gui/controls/controlcanvas.h"
 #include "gui/controls/scopeexit.h"
+#include "gui/forms/screen.h"
+#include "platform/resources/resources.h"
 #include "platform/window/window.h"
 
 #include <cctype>
@@ -21,10 +23,33 @@ std::string ExecutableName() {
 
 } // namespace
 
-TApplication::TApplication() : TComponent(nullptr), FTitle(ExecutableName()) {}
+TApplication::TApplication()
+    : TComponent(nullptr), FTitle(ExecutableName()), FIcon(std::make_unique<TIcon>()) {
+    FIcon->OnChange = [this](TObject*) { IconChanged(); };
+}
 
 void TApplication::Initialize() {
     FTerminated = false;
+    LoadIcon();
+}
+
+void TApplication::LoadIcon() {
+    TIcon icon;
+    const auto data = resources::FindResource(MainIconResource);
+    if (!data.empty()) {
+        TReadOnlyMemoryStream stream(data.data(), std::int64_t(data.size()));
+        try {
+            icon.LoadFromStream(stream);
+        } catch (const EInvalidGraphic&) {
+            // The icon stays empty: windows then show the desktop's default icon.
+        }
+    }
+    FIcon->Assign(&icon);
+}
+
+void TApplication::IconChanged() {
+    for (int i = 0; i < Screen.FormCount(); ++i)
+        Screen.Forms(i)->Perform(CM_ICONCHANGED, 0, 0);
 }
 
 win::HWND TApplication::MainFormHandle() const {

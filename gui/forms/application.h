@@ -1,6 +1,6 @@
 #pragma once
-// The application: its title, its forms, the first of which is the main form, and the
-// message loop that runs until the main form closes.
+// The application: its title, its icon, its forms, the first of which is the main form, and
+// the message loop that runs until the main form closes.
 //
 // An error raised by a handler never ends the program: the window procedure of every control
 // catches it and shows it in the standard error box (HandleException), and so does the loop.
@@ -9,21 +9,33 @@
 
 #include "gui/classes/component.h"
 #include "gui/forms/customform.h"
+#include "gui/graphics/icon.h"
 #include "platform/window/types.h"
 
 #include <exception>
+#include <memory>
 #include <string>
+#include <string_view>
 
 class TApplication : public TComponent {
 public:
     TApplication();
 
-    // Prepares a run: no request to terminate is pending.
+    // Prepares a run: no request to terminate is pending, and the icon is the program's
+    // (MainIconResource).
     void Initialize();
 
     // The program's name, shown as the error box's caption; the executable's name until set.
     const std::string& Title() const { return FTitle; }
     void SetTitle(const std::string& value) { FTitle = value; }
+
+    // The program's icon, which every form without an icon of its own shows; changing it
+    // changes theirs. Initialize reads it from the icon file embedded as MainIconResource; it
+    // is empty when the program has none, or one this layer cannot read (a program does not
+    // fail for its icon).
+    TIcon* Icon() const { return FIcon.get(); }
+    // Copies value into the icon; null empties it.
+    void SetIcon(const TIcon* value) { FIcon->Assign(value); }
 
     // Creates a form owned by the application. The first form created while there is no main
     // form becomes the main form, and its window is created at once.
@@ -63,14 +75,20 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    void LoadIcon();
+    void IconChanged();
     bool ProcessMessage();
     // Gives the focused control the chance to treat a key message as a dialog key.
     bool IsKeyMessage(const win::MSG& message);
 
     std::string FTitle;
+    std::unique_ptr<TIcon> FIcon;
     TCustomForm* FMainForm = nullptr;
     bool FTerminated = false;
 };
+
+// The resource that holds the program's icon file.
+constexpr std::string_view MainIconResource = "MAINICON";
 
 // The program's application object. It is never destroyed; a program ends by destroying
 // the forms it owns (DestroyComponents) once Run has returned.

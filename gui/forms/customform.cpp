@@ -17,7 +17,8 @@ TCustomForm* GetParentForm(const TControl* control) {
     return dynamic_cast<TCustomForm*>(const_cast<TControl*>(top));
 }
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), FIcon(std::make_unique<TIcon>()) {
+    FIcon->OnChange = [this](TObject*) { ShowIcon(); };
     StoreVisible(false);
     SetParentFont(false);
     SetColor(clBtnFace);
@@ -26,6 +27,8 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
 
 TCustomForm::~TCustomForm() {
     BeforeDestruction();
+    // The window outlives this destructor, so it gives the icon handles back first.
+    FWindowIcons.Release(WindowHandle());
     std::erase(Screen.FForms, this);
 }
 
@@ -140,6 +143,7 @@ void TCustomForm::CreateWnd() {
     // existed; the client area keeps the size the form was given.
     const TRect expected = ClientRect();
     TWinControl::CreateWnd();
+    ShowIcon();
     const TRect actual = ClientRect();
     if (actual != expected)
         SetBounds(Left(), Top(), Width() + expected.Width() - actual.Width(),
@@ -160,6 +164,10 @@ void TCustomForm::WndProc(TMessage& message) {
         break;
     case CM_VISIBLECHANGED:
         VisibleChanged();
+        return;
+    case CM_ICONCHANGED:
+        if (FIcon->Empty())
+            ShowIcon();
         return;
     case CM_RELEASE:
         delete this;
@@ -184,6 +192,11 @@ void TCustomForm::VisibleChanged() {
     DoShow();
     if (Visible())
         win::ShowWindow(Handle(), win::SW_SHOW);
+}
+
+void TCustomForm::ShowIcon() {
+    if (HandleAllocated())
+        FWindowIcons.Show(WindowHandle(), FIcon->Empty() ? *Application.Icon() : *FIcon);
 }
 
 void TCustomForm::ApplyPosition() {

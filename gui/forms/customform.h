@@ -7,8 +7,11 @@
 // form is still created. OnShow runs each time the form is about to become visible.
 
 #include "gui/controls/wincontrol.h"
+#include "gui/forms/windowicons.h"
+#include "gui/graphics/icon.h"
 
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -72,6 +75,11 @@ public:
     void SetBorderIcons(TBorderIcons value);
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition value) { FPosition = value; }
+    // The form's own icon, shown in its title bar and the task bar; while it is empty the
+    // window shows the application's icon.
+    TIcon* Icon() const { return FIcon.get(); }
+    // Copies value into the icon; null empties it.
+    void SetIcon(const TIcon* value) { FIcon->Assign(value); }
 
     // The control that has (or gets, once the form is active) the focus within the form.
     // EInvalidOperation "Cannot focus a disabled or invisible window" for a control that
@@ -149,6 +157,8 @@ private:
     template <class T>
     void SetFrame(T& field, T value);
     void VisibleChanged();
+    // Gives the window the form's icon, or the application's when the form has none.
+    void ShowIcon();
     void ApplyPosition();
     void Activated(TMessage& message);
     void SetWindowFocus();
@@ -158,6 +168,8 @@ private:
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
     TPosition FPosition = poDesigned;
+    std::unique_ptr<TIcon> FIcon;
+    TWindowIcons FWindowIcons;
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;
     bool FActive = false;

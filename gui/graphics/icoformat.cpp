@@ -17,6 +17,8 @@ constexpr std::uint8_t kPngSignatureStart[] = {0x89, 'P', 'N', 'G'};
     throw EInvalidGraphic(SInvalidIcon);
 }
 
+using TBytes = std::span<const std::uint8_t>;
+
 // Reads exactly count bytes onto the end of bytes, else the file is invalid.
 void ReadInto(TStream& stream, std::vector<std::uint8_t>& bytes, std::size_t count) {
     const std::size_t at = bytes.size();
@@ -26,36 +28,63 @@ void ReadInto(TStream& stream, std::vector<std::uint8_t>& bytes, std::size_t cou
 }
 
 template <class T>
-T ReadAt(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
+T ReadAt(TBytes bytes, std::size_t offset) {
     T value;
     std::memcpy(&value, bytes.data() + offset, sizeof value);
     return value;
 }
 
-// How well an entry suits: its distance from the preferred size, then its depth.
+std::size_t DirectoryEnd(const ICONDIR& dir) {
+    return sizeof(ICONDIR) + sizeof(ICONDIRENTRY) * dir.idCount;
+}
+
+std::int64_t EntryEnd(const ICONDIRENTRY& entry) {
+    return std::int64_t(entry.dwImageOffset) + entry.dwBytesInRes;
+}
+
+// The entries of the directory that bytes start with, each checked to lie past the directory
+// and within the first fileSize bytes of the file.
+std::vector<ICONDIRENTRY> ReadDirectory(TBytes bytes, std::int64_t fileSize) {
+    if (bytes.size() < sizeof(ICONDIR))
+        Invalid();
+    const auto dir = ReadAt<ICONDIR>(bytes, 0);
+    const std::size_t directoryEnd = DirectoryEnd(dir);
+    if (dir.idReserved != 0 || dir.idType != IcoTypeIcon || dir.idCount == 0 ||
+        bytes.size() < directoryEnd)
+        Invalid();
+    std::vector<ICONDIRENTRY> entries;
+    for (std::size_t i = 0; i < dir.idCount; ++i) {
+        const auto entry = ReadAt<ICONDIRENTRY>(bytes, sizeof(ICONDIR) + i * sizeof(ICONDIRENTRY));
+        if (entry.dwImageOffset < directoryEnd || entry.dwBytesInRes == 0 ||
+            EntryEnd(entry) > fileSize)
+            Invalid();
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+// How well an entry suits: its distance from the wanted size, then its depth.
 struct TCandidate {
     const ICONDIRENTRY* Entry;
     std::int64_t Distance;
     int Depth;
 };
 
-std::optional<TCandidate> Candidate(const std::vector<std::uint8_t>& bytes,
-                                    const ICONDIRENTRY& entry) {
+std::optional<TCandidate> Candidate(TBytes bytes, const ICONDIRENTRY& entry, int side) {
     const std::uint8_t* data = bytes.data() + entry.dwImageOffset;
     if (entry.dwBytesInRes < sizeof(gdi::BITMAPINFOHEADER) ||
         std::equal(std::begin(kPngSignatureStart), std::end(kPngSignatureStart), data))
         return std::nullopt;
     const auto header = ReadAt<gdi::BITMAPINFOHEADER>(bytes, entry.dwImageOffset);
-    const std::int64_t distance = std::llabs(std::int64_t(header.biWidth) - IcoPreferredSide) +
-                                  std::llabs(std::int64_t(header.biHeight / 2) - IcoPreferredSide);
+    const std::int64_t distance = std::llabs(std::int64_t(header.biWidth) - side) +
+                                  std::llabs(std::int64_t(header.biHeight / 2) - side);
     return TCandidate{&entry, distance, header.biBitCount};
 }
 
-const ICONDIRENTRY& ChooseEntry(const std::vector<std::uint8_t>& bytes,
-                                const std::vector<ICONDIRENTRY>& entries) {
+const ICONDIRENTRY& ChooseEntry(TBytes bytes, const std::vector<ICONDIRENTRY>& entries, int side) {
     std::optional<TCandidate> best;
     for (const ICONDIRENTRY& entry : entries) {
-        const auto candidate = Candidate(bytes, entry);
+        const auto candidate = Candidate(bytes, entry, side);
         if (candidate &&
             (!best || candidate->Distance < best->Distance ||
              (candidate->Distance == best->Distance && candidate->Depth > best->Depth)))
@@ -83,31 +112,26 @@ TIconFile ReadIconFile(TStream& stream) {
     TIconFile file;
     const std::int64_t available = stream.Size() - stream.Position();
     ReadInto(stream, file.Bytes, sizeof(ICONDIR));
-    const auto dir = ReadAt<ICONDIR>(file.Bytes, 0);
-    if (dir.idReserved != 0 || dir.idType != IcoTypeIcon || dir.idCount == 0)
-        Invalid();
-    const std::size_t directoryEnd = sizeof(ICONDIR) + sizeof(ICONDIRENTRY) * dir.idCount;
+    const std::size_t directoryEnd = DirectoryEnd(ReadAt<ICONDIR>(file.Bytes, 0));
     if (std::int64_t(directoryEnd) > available)
         Invalid();
     ReadInto(stream, file.Bytes, directoryEnd - sizeof(ICONDIR));
-    std::vector<ICONDIRENTRY> entries;
     std::int64_t end = std::int64_t(directoryEnd);
-    for (std::size_t i = 0; i < dir.idCount; ++i) {
-        const auto entry =
-            ReadAt<ICONDIRENTRY>(file.Bytes, sizeof(ICONDIR) + i * sizeof(ICONDIRENTRY));
-        const std::int64_t entryEnd = std::int64_t(entry.dwImageOffset) + entry.dwBytesInRes;
-        if (entry.dwImageOffset < directoryEnd || entry.dwBytesInRes == 0 || entryEnd > available)
-            Invalid();
-        end = std::max(end, entryEnd);
-        entries.push_back(entry);
-    }
+    for (const ICONDIRENTRY& entry : ReadDirectory(file.Bytes, available))
+        end = std::max(end, EntryEnd(entry));
     ReadInto(stream, file.Bytes, std::size_t(end) - directoryEnd);
-    const ICONDIRENTRY& chosen = ChooseEntry(file.Bytes, entries);
-    file.Icon.Reset(commctrl::CreateIconFromResourceEx(
-        file.Bytes.data() + chosen.dwImageOffset, chosen.dwBytesInRes, true, 0x00030000, 0, 0, 0));
-    if (!file.Icon)
-        Invalid();
+    file.Icon = ReadIconImage(file.Bytes, IcoPreferredSide);
     return file;
+}
+
+commctrl::TOwnedIcon ReadIconImage(TBytes file, int side) {
+    const std::vector<ICONDIRENTRY> entries = ReadDirectory(file, std::int64_t(file.size()));
+    const ICONDIRENTRY& chosen = ChooseEntry(file, entries, side);
+    commctrl::TOwnedIcon icon(commctrl::CreateIconFromResourceEx(
+        file.data() + chosen.dwImageOffset, chosen.dwBytesInRes, true, 0x00030000, 0, 0, 0));
+    if (!icon)
+        Invalid();
+    return icon;
 }
 
 void WriteIconFile(TStream& stream, commctrl::HICON icon) {

@@ -8,6 +8,7 @@
 #include "platform/commctrl/icons.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #pragma pack(push, 1)
@@ -47,6 +48,9 @@ struct TIconFile {
 // that is malformed, ends early or has no image this layer can decode raises EInvalidGraphic
 // "Icon image is not valid"; nothing is read beyond the stream's end.
 TIconFile ReadIconFile(TStream& stream);
+// A new icon of the image nearest side x side (the deepest colour among equals) of a whole
+// icon file in memory. EInvalidGraphic "Icon image is not valid" as ReadIconFile raises it.
+commctrl::TOwnedIcon ReadIconImage(std::span<const std::uint8_t> file, int side);
 // Writes the icon as a file of one image: 32 bits when its colour image carries alpha,
 // else 24 bits, with its AND mask. EInvalidGraphic for sides above 256.
 void WriteIconFile(TStream& stream, commctrl::HICON icon);

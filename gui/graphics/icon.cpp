@@ -108,6 +108,12 @@ commctrl::HICON TIcon::ReleaseHandle() {
     return handle;
 }
 
+commctrl::TOwnedIcon TIcon::NewHandle(int side) const {
+    if (!FHandle)
+        return {};
+    return FFileBytes.empty() ? CopyIcon(FHandle.Get()) : ReadIconImage(FFileBytes, side);
+}
+
 void TIcon::Replace(commctrl::TOwnedIcon handle, std::vector<std::uint8_t> fileBytes) {
     const TSize size = IconSize(handle.Get()).value_or(TSize{});
     FHandle = std::move(handle);

@@ -40,6 +40,10 @@ public:
     // Gives the handle to the caller, leaving the icon empty.
     commctrl::HICON ReleaseHandle();
     bool HandleAllocated() const { return bool(FHandle); }
+    // A new handle, which the caller owns, of the image nearest side x side: an icon read from
+    // a file chooses among the file's images, as ReadIconImage does; an icon that got its image
+    // another way has only that one. Null for an empty icon.
+    commctrl::TOwnedIcon NewHandle(int side) const;
 
 private:
     // Puts a handle (or none) in place with the file bytes it came from, and reports it.

@@ -75,6 +75,29 @@ bool DestroyIcon(HICON icon) {
     return detail::Icons().Remove(icon);
 }
 
+bool IsIcon(HICON icon) {
+    return detail::Icons().Find(icon) != nullptr;
+}
+
+std::optional<TIconRgba> ReadIconRgba(HICON handle) {
+    const IconObject* icon = detail::Icons().Find(handle);
+    if (!icon)
+        return std::nullopt;
+    const detail::TImage& image = icon->Image;
+    TIconRgba rgba{image.Width(), image.Height(), {}};
+    rgba.Rgba.reserve(image.Colour().size() * 4);
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x) {
+            const detail::TPixel pixel = image.ColourAt(x, y);
+            const int alpha = image.HasAlpha()            ? detail::AlphaOf(pixel)
+                              : image.TransparentAt(x, y) ? 0
+                                                          : 255;
+            rgba.Rgba.insert(rgba.Rgba.end(), {gdi::BYTE(pixel >> 16), gdi::BYTE(pixel >> 8),
+                                               gdi::BYTE(pixel), gdi::BYTE(alpha)});
+        }
+    return rgba;
+}
+
 bool DrawIconEx(HDC dc, int x, int y, HICON handle, int cx, int cy, UINT, HBRUSH brush,
                 UINT flags) {
     const IconObject* icon = detail::Icons().Find(handle);

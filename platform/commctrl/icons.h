@@ -11,6 +11,9 @@
 
 #include "platform/gdi/owned.h"
 
+#include <optional>
+#include <vector>
+
 namespace commctrl {
 
 using gdi::COLORREF;
@@ -57,6 +60,22 @@ bool DestroyIcon(HICON icon);
 // mask; both draw the icon as described above. `step` (animated cursors) is ignored.
 bool DrawIconEx(HDC dc, int x, int y, HICON icon, int cx, int cy, UINT step, HBRUSH brush,
                 UINT flags);
+
+// True while the handle names an icon: made and not yet destroyed.
+bool IsIcon(HICON icon);
+
+// An icon's image in the form desktops take a window's icon in: red, green, blue and alpha
+// bytes per pixel, the alpha straight (not premultiplied), top row first.
+struct TIconRgba {
+    int Width = 0;
+    int Height = 0;
+    std::vector<gdi::BYTE> Rgba;
+
+    friend bool operator==(const TIconRgba&, const TIconRgba&) = default;
+};
+// The image of an icon: an alpha icon keeps its alpha; a classic icon is opaque where its
+// mask is black and fully transparent where it is white. Nothing for a handle that is no icon.
+std::optional<TIconRgba> ReadIconRgba(HICON icon);
 
 inline bool DestroyIconHandle(HICON icon) {
     return DestroyIcon(icon);

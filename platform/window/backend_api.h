@@ -1,6 +1,7 @@
 #pragma once
 // What the window system asks of a backend, and the input records a backend delivers.
 
+#include "platform/commctrl/icons.h"
 #include "platform/window/types.h"
 
 #include <optional>
@@ -66,6 +67,8 @@ public:
     // The client rectangle in screen coordinates.
     virtual void PlaceTopLevel(HWND window, const RECT& client) = 0;
     virtual void SetCaption(HWND window, const std::string& caption) = 0;
+    // The icon the window shows in its title bar and the task bar; nothing: none.
+    virtual void SetIcon(HWND window, const std::optional<commctrl::TIconRgba>& icon) = 0;
     virtual void Raise(HWND window) = 0;
     // Shows `area` (surface coordinates) of the window's surface on the screen.
     virtual void Present(HWND window, const TSurface& surface, const RECT& area) = 0;

@@ -55,6 +55,12 @@ void ResizeSurface(TWindow& topLevel);
 void ReleaseContexts(HWND window, bool wholeSurface);
 void PresentAll();
 
+// ---- icon.cpp -------------------------------------------------------------------------------
+
+// WM_SETICON and WM_GETICON as DefWindowProc answers them.
+LRESULT SetWindowIcon(TWindow& window, WPARAM kind, commctrl::HICON icon);
+LRESULT GetWindowIcon(const TWindow& window, WPARAM kind);
+
 // ---- edge.cpp -------------------------------------------------------------------------------
 
 // Draws the frame of a child window with WS_BORDER or WS_EX_CLIENTEDGE.

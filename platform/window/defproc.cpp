@@ -63,7 +63,7 @@ void SystemCommand(HWND handle, WPARAM command) {
 } // namespace
 
 LRESULT DefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    const TWindow* window = Find(handle);
+    TWindow* window = Find(handle);
     if (!window)
         return 0;
     switch (message) {
@@ -83,6 +83,10 @@ LRESULT DefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
         return EraseBackground(*window, reinterpret_cast<HDC>(wParam));
     case WM_SETCURSOR:
         return ChooseCursor(*window, wParam, lParam);
+    case WM_SETICON:
+        return SetWindowIcon(*window, wParam, reinterpret_cast<commctrl::HICON>(lParam));
+    case WM_GETICON:
+        return GetWindowIcon(*window, wParam);
     case WM_WINDOWPOSCHANGED: {
         const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
         if (!(position->flags & SWP_NOSIZE))

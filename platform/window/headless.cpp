@@ -3,6 +3,8 @@
 #include "platform/window/core.h"
 #include "platform/window/make_backend.h"
 
+#include <unordered_map>
+
 namespace win::detail {
 
 namespace {
@@ -16,10 +18,16 @@ public:
     TFrameMetrics FrameMetrics() override { return HeadlessFrame; }
     DWORD Now() override { return FNow; }
     void CreateTopLevel(HWND, const TTopLevelKind&) override {}
-    void DestroyTopLevel(HWND) override {}
+    void DestroyTopLevel(HWND window) override { FIcons.erase(window); }
     void ShowTopLevel(HWND, TShowState) override {}
     void PlaceTopLevel(HWND, const RECT&) override {}
     void SetCaption(HWND, const std::string&) override {}
+    void SetIcon(HWND window, const std::optional<commctrl::TIconRgba>& icon) override {
+        if (icon)
+            FIcons[window] = *icon;
+        else
+            FIcons.erase(window);
+    }
     void Raise(HWND) override {}
     void Present(HWND, const TSurface&, const RECT&) override {}
     void ShowCursor(int) override {}
@@ -90,6 +98,11 @@ public:
         return gdi::RGB(gdi::BYTE(pixel >> 16), gdi::BYTE(pixel >> 8), gdi::BYTE(pixel));
     }
 
+    std::optional<commctrl::TIconRgba> Icon(HWND window) const override {
+        const auto found = FIcons.find(window);
+        return found == FIcons.end() ? std::nullopt : std::optional(found->second);
+    }
+
 private:
     TInputEvent Event(TInputKind kind, UINT key) const {
         TInputEvent event;
@@ -104,6 +117,7 @@ private:
     DWORD FNow = 1000;
     POINT FPointer;
     std::function<void()> FIdleHook;
+    std::unordered_map<HWND, commctrl::TIconRgba> FIcons;
 };
 
 } // namespace

@@ -4,9 +4,11 @@
 // delivers it (pointer moves and buttons in screen coordinates, key presses, typed text).
 // Injected input is queued and becomes messages when a message loop retrieves it.
 
+#include "platform/commctrl/icons.h"
 #include "platform/window/types.h"
 
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace win {
@@ -54,6 +56,9 @@ public:
     // A pixel of a window, at client coordinates (negative values reach a child's frame),
     // read from its top-level window's surface; CLR_INVALID outside the surface.
     virtual gdi::COLORREF Pixel(HWND window, int x, int y) const = 0;
+    // The icon a top-level window shows, as the window system last handed it over; nothing
+    // when it shows none.
+    virtual std::optional<commctrl::TIconRgba> Icon(HWND window) const = 0;
 };
 
 } // namespace win

@@ -33,6 +33,12 @@ constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_WINDOWPOSCHANGED = 0x0047; // lParam: WINDOWPOS*
 constexpr UINT WM_NOTIFY = 0x004E;
 constexpr UINT WM_CONTEXTMENU = 0x007B;
+// wParam: ICON_BIG or ICON_SMALL; returns that icon of the window (a commctrl::HICON).
+constexpr UINT WM_GETICON = 0x007F;
+// wParam: ICON_BIG or ICON_SMALL; lParam: the icon (null: none); returns the window's previous
+// icon of that kind. The window keeps the handle but does not own it: the caller keeps the
+// icon alive while the window has it.
+constexpr UINT WM_SETICON = 0x0080;
 constexpr UINT WM_NCCREATE = 0x0081;
 constexpr UINT WM_NCDESTROY = 0x0082;
 constexpr UINT WM_NCPAINT = 0x0085;
@@ -86,6 +92,10 @@ constexpr UINT WM_APP = 0x8000;
 constexpr WPARAM SIZE_RESTORED = 0;
 constexpr WPARAM SIZE_MINIMIZED = 1;
 constexpr WPARAM SIZE_MAXIMIZED = 2;
+
+// Icon kinds of WM_SETICON and WM_GETICON.
+constexpr WPARAM ICON_SMALL = 0;
+constexpr WPARAM ICON_BIG = 1;
 
 // WM_ACTIVATE states.
 constexpr WORD WA_INACTIVE = 0;

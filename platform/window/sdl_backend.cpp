@@ -145,6 +145,22 @@ public:
             SDL_SetWindowTitle(window, caption.c_str());
     }
 
+    // SDL cannot take an icon back from a window, so one that loses its icon keeps showing
+    // the last one.
+    void SetIcon(HWND handle, const std::optional<commctrl::TIconRgba>& icon) override {
+        SDL_Window* window = WindowOf(handle);
+        if (!window || !icon)
+            return;
+        // SDL only reads the pixels: it converts them for the window manager.
+        SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<gdi::BYTE*>(icon->Rgba.data()), icon->Width, icon->Height, 32,
+            icon->Width * 4, SDL_PIXELFORMAT_RGBA32);
+        if (!surface)
+            return;
+        SDL_SetWindowIcon(window, surface);
+        SDL_FreeSurface(surface);
+    }
+
     void Raise(HWND handle) override {
         if (SDL_Window* window = WindowOf(handle))
             SDL_RaiseWindow(window);

@@ -2,6 +2,7 @@
 // The window system's records: windows, the queue, timers and the input state. One
 // instance per process, used from one thread.
 
+#include "platform/commctrl/icons.h"
 #include "platform/gdi/owned.h"
 #include "platform/gdi/region.h"
 #include "platform/window/backend_api.h"
@@ -48,6 +49,8 @@ struct TWindow {
     RECT RestoredRect;
     bool Destroying = false;
     HWND LastFocus = nullptr;          // top-level: the descendant that had the focus last
+    commctrl::HICON BigIcon = nullptr; // WM_SETICON's handles, not owned
+    commctrl::HICON SmallIcon = nullptr;
     std::unique_ptr<TSurface> Surface; // top-level only
 
     bool IsChild() const { return (Style & WS_CHILD) != 0; }

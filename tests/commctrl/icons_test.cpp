@@ -100,6 +100,22 @@ TEST(IconParts, StaleHandlesAndMissingBitmapsAreRefused) {
         commctrl::DrawIconEx(surface.DC(), 0, 0, icon, 0, 0, 0, nullptr, commctrl::DI_NORMAL));
     EXPECT_EQ(surface.At(0, 0), kBackground);
     EXPECT_EQ(commctrl::CreateIconIndirect(&info), nullptr);
+    EXPECT_FALSE(commctrl::IsIcon(icon));
+    EXPECT_FALSE(commctrl::ReadIconRgba(icon));
+}
+
+TEST(IconParts, StraightRgbaKeepsAlphaOrTakesItFromTheMask) {
+    // An alpha icon's alpha is not applied to its colour, and its mask plays no part.
+    const auto alpha = MakeIcon(
+        3, 1, {Argb(128, 200, 100, 50), Argb(0, 1, 2, 3), Argb(255, 9, 8, 7)}, {true, false, true});
+    EXPECT_EQ(commctrl::ReadIconRgba(alpha.Get()),
+              (commctrl::TIconRgba{3, 1, {200, 100, 50, 128, 1, 2, 3, 0, 9, 8, 7, 255}}));
+    const auto classic =
+        MakeIcon(2, 2, {0x00102030, 0, 0x00FFFFFF, 0x00405060}, {false, true, false, true});
+    EXPECT_EQ(
+        commctrl::ReadIconRgba(classic.Get()),
+        (commctrl::TIconRgba{
+            2, 2, {0x10, 0x20, 0x30, 255, 0, 0, 0, 0, 255, 255, 255, 255, 0x40, 0x50, 0x60, 0}}));
 }
 
 } // namespace

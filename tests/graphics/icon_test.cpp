@@ -3,6 +3,7 @@
 #include "gui/graphics/picture.h"
 #include "tests/commctrl/pixels.h"
 #include "tests/graphics/helpers.h"
+#include "tests/graphics/icofile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -11,18 +12,7 @@
 namespace {
 
 using namespace testing_commctrl;
-using testing_graphics::ExpectPixels;
-using testing_graphics::MakeBitmap;
-using TBytes = std::vector<std::uint8_t>;
-
-void Put16(TBytes& bytes, unsigned v) {
-    bytes.push_back(std::uint8_t(v));
-    bytes.push_back(std::uint8_t(v >> 8));
-}
-void Put32(TBytes& bytes, std::uint32_t v) {
-    Put16(bytes, v & 0xFFFF);
-    Put16(bytes, v >> 16);
-}
+using namespace testing_graphics;
 
 // The picture every depth encodes: 3 x 2, black and red, with (2, 0) transparent.
 constexpr int kW = 3, kH = 2;
@@ -72,33 +62,6 @@ TBytes EntryData(int bits, int width = kW, int height = kH) {
     return data;
 }
 
-struct TEntry {
-    int Width, Height, Bits;
-    TBytes Data;
-};
-
-TBytes IconFile(const std::vector<TEntry>& entries) {
-    TBytes file;
-    Put16(file, 0);
-    Put16(file, 1);
-    Put16(file, unsigned(entries.size()));
-    std::uint32_t offset = std::uint32_t(6 + 16 * entries.size());
-    for (const TEntry& e : entries) {
-        file.push_back(std::uint8_t(e.Width));
-        file.push_back(std::uint8_t(e.Height));
-        file.push_back(0);
-        file.push_back(0);
-        Put16(file, 1);
-        Put16(file, unsigned(e.Bits));
-        Put32(file, std::uint32_t(e.Data.size()));
-        Put32(file, offset);
-        offset += std::uint32_t(e.Data.size());
-    }
-    for (const TEntry& e : entries)
-        file.insert(file.end(), e.Data.begin(), e.Data.end());
-    return file;
-}
-
 TBytes SingleImageFile(int bits) {
     return IconFile({{kW, kH, bits, EntryData(bits)}});
 }
@@ -132,7 +95,7 @@ TEST(IconFile, ReadsEveryDepthWithItsMask) {
     }
 }
 
-TEST(IconFile, PicksTheEntryNearestTheStandardSizeAndWritesTheFileBack) {
+TEST(IconFile, PicksTheEntryNearestTheSizeAskedAndWritesTheFileBack) {
     const TBytes file = IconFile({{16, 16, 8, EntryData(8, 16, 16)},
                                   {32, 32, 24, EntryData(24, 32, 32)},
                                   {48, 48, 32, EntryData(32, 48, 48)}});
@@ -141,6 +104,29 @@ TEST(IconFile, PicksTheEntryNearestTheStandardSizeAndWritesTheFileBack) {
     EXPECT_EQ(icon.Width(), 32);
     EXPECT_EQ(icon.Height(), 32);
     EXPECT_EQ(Saved(icon), file);
+
+    // New handles of other sizes come from the file's other images.
+    const auto side = [&](int asked) {
+        const commctrl::TOwnedIcon handle = icon.NewHandle(asked);
+        EXPECT_NE(handle.Get(), icon.Handle());
+        const auto rgba = commctrl::ReadIconRgba(handle.Get());
+        return rgba ? rgba->Width : 0;
+    };
+    EXPECT_EQ(side(16), 16);
+    EXPECT_EQ(side(20), 16);
+    EXPECT_EQ(side(256), 48);
+    EXPECT_EQ(side(40), 48); // as near to 32 as to 48: the deeper colour wins
+    TIcon copy;
+    copy.Assign(&icon);
+    EXPECT_EQ(IconPixels(copy.NewHandle(16).Get()), IconPixels(icon.NewHandle(16).Get()));
+
+    // An icon made in memory has one image only.
+    TIcon single;
+    single.SetHandle(MakeIcon(2, 1, {1, 2}, {false, true}).Release());
+    const commctrl::TOwnedIcon only = single.NewHandle(48);
+    EXPECT_NE(only.Get(), single.Handle());
+    EXPECT_EQ(IconPixels(only.Get()), IconPixels(single.Handle()));
+    EXPECT_FALSE(TIcon().NewHandle(16));
 }
 
 TEST(IconFile, RoundTripsIconsMadeInMemory) {
