@@ -40,18 +40,21 @@ inline void BlendPixel(std::uint8_t* d, std::uint8_t blue, std::uint8_t green, s
     d[2] = Blend(red, d[2], a);
 }
 
-void BlendRgbRow(const std::uint8_t* s, const std::uint8_t* a, std::uint8_t* d,
+// The row functions blend the columns first .. first + width - 1 of an image row into d.
+void BlendRgbRow(const std::uint8_t* s, const std::uint8_t* a, std::uint8_t* d, std::uint32_t first,
                  std::uint32_t width) {
-    for (std::uint32_t x = 0; x < width; ++x, s += 3, d += 4)
+    s += 3 * std::size_t(first);
+    for (std::uint32_t x = first; x < first + width; ++x, s += 3, d += 4)
         BlendPixel(d, s[0], s[1], s[2], a[x]);
 }
 
 // Rows of colour-table indices: palette images take colour and alpha from the table, grey
 // images with alpha their level from it and alpha from the alpha row.
 void BlendIndexedRow(const std::uint8_t* s, const std::uint8_t* a, std::uint8_t* d,
-                     std::uint32_t width, int bits, const std::array<TBlendEntry, 256>& table) {
+                     std::uint32_t first, std::uint32_t width, int bits,
+                     const std::array<TBlendEntry, 256>& table) {
     const unsigned mask = (1u << bits) - 1;
-    for (std::uint32_t x = 0; x < width; ++x, d += 4) {
+    for (std::uint32_t x = first; x < first + width; ++x, d += 4) {
         const std::uint32_t bit = x * std::uint32_t(bits);
         const TBlendEntry& e = table[(s[bit / 8] >> (8 - bits - bit % 8)) & mask];
         if (!e.Valid)
@@ -76,6 +79,24 @@ std::array<TBlendEntry, 256> BlendTable(const TPNGObject& image, const TChunkIHD
     return table;
 }
 
+// The part of the image drawn at its own size at (left, top) that the device can show: the
+// image's rectangle cut to the clip box, in the device's coordinates. Only that part is read,
+// converted and written, so drawing costs what shows, not what a file claims (a small file
+// may claim billions of pixels).
+RECT VisiblePart(HDC dc, int left, int top, const TChunkIHDR& header) {
+    RECT clip{};
+    if (GetClipBox(dc, &clip) == ERROR)
+        return {};
+    const auto cut = [](int from, std::uint32_t size, int low, int high) {
+        const std::int64_t start = std::max<std::int64_t>(from, low);
+        const std::int64_t end = std::min<std::int64_t>(std::int64_t(from) + size, high);
+        return std::pair{int(start), int(std::max(start, end))};
+    };
+    const auto [x0, x1] = cut(left, header.Width(), clip.left, clip.right);
+    const auto [y0, y1] = cut(top, header.Height(), clip.top, clip.bottom);
+    return {x0, y0, x1, y1};
+}
+
 void DrawOpaque(HDC dc, const RECT& r, const TChunkIHDR& header) {
     StretchDIBits(dc, r.left, r.top, r.Width(), r.Height(), 0, 0, int(header.Width()),
                   int(header.Height()), header.Pixels(), &header.DibInfo(), DIB_RGB_COLORS,
@@ -94,18 +115,39 @@ HBITMAP CheckedBitmap(HBITMAP bitmap) {
     return bitmap;
 }
 
+// A colour bitmap compatible with dc holding the part `part` (top-down coordinates) of the
+// image.
+TOwnedBitmap ImagePart(HDC dc, HDC scratch, const TChunkIHDR& header, const RECT& part) {
+    BITMAPINFOHEADER size = header.DibInfo().bmiHeader;
+    size.biWidth = part.Width();
+    size.biHeight = part.Height();
+    TOwnedBitmap bitmap(CheckedBitmap(CreateDIBitmap(dc, &size, 0, nullptr, nullptr, 0)));
+    TSelection select(scratch, bitmap.Get());
+    // Rows of a bottom-up image are counted from its bottom.
+    StretchDIBits(scratch, 0, 0, part.Width(), part.Height(), part.left,
+                  int(header.Height()) - part.bottom, part.Width(), part.Height(), header.Pixels(),
+                  &header.DibInfo(), DIB_RGB_COLORS, SRCCOPY);
+    return bitmap;
+}
+
 // The platform's raster operations do all per-pixel work: a mask of the key colour cuts
 // the background open where the image is opaque and the image where it is transparent,
-// and the two are ORed together.
+// and the two are ORed together. Stretched, the whole image takes part, as the mask is
+// stretched back onto it; at its own size, only the part the device shows.
 void DrawColourKeyed(HDC dc, const RECT& r, const TChunkIHDR& header, COLORREF key) {
-    const int w = r.Width(), h = r.Height();
-    const int sw = int(header.Width()), sh = int(header.Height());
-    if (w <= 0 || h <= 0)
+    if (r.Width() <= 0 || r.Height() <= 0)
         return;
-    const BITMAPINFO& info = header.DibInfo();
+    const bool stretched = r.Width() != int(header.Width()) || r.Height() != int(header.Height());
+    const RECT d = stretched ? r : VisiblePart(dc, r.left, r.top, header);
+    if (d.IsEmpty())
+        return;
+    const RECT part =
+        stretched ? RECT{0, 0, int(header.Width()), int(header.Height())}
+                  : RECT{d.left - r.left, d.top - r.top, d.right - r.left, d.bottom - r.top};
+    const int w = d.Width(), h = d.Height();
+    const int sw = part.Width(), sh = part.Height();
     TOwnedDC source(CheckedDC(CreateCompatibleDC(dc)));
-    TOwnedBitmap image(CheckedBitmap(
-        CreateDIBitmap(dc, &info.bmiHeader, CBM_INIT, header.Pixels(), &info, DIB_RGB_COLORS)));
+    TOwnedBitmap image = ImagePart(dc, source.Get(), header, part);
     TSelection selectImage(source.Get(), image.Get());
     TOwnedDC inverted(CheckedDC(CreateCompatibleDC(dc)));
     TOwnedDC mask(CheckedDC(CreateCompatibleDC(dc)));
@@ -121,18 +163,21 @@ void DrawColourKeyed(HDC dc, const RECT& r, const TChunkIHDR& header, COLORREF k
     StretchBlt(mask.Get(), 0, 0, w, h, source.Get(), 0, 0, sw, sh, SRCCOPY);
     SetBkColor(source.Get(), oldBackground);
     BitBlt(inverted.Get(), 0, 0, w, h, mask.Get(), 0, 0, NOTSRCCOPY);
-    BitBlt(merged.Get(), 0, 0, w, h, dc, r.left, r.top, SRCCOPY);
+    BitBlt(merged.Get(), 0, 0, w, h, dc, d.left, d.top, SRCCOPY);
     BitBlt(merged.Get(), 0, 0, w, h, mask.Get(), 0, 0, SRCAND);
     StretchBlt(source.Get(), 0, 0, sw, sh, inverted.Get(), 0, 0, w, h, SRCAND);
     StretchBlt(merged.Get(), 0, 0, w, h, source.Get(), 0, 0, sw, sh, SRCPAINT);
-    BitBlt(dc, r.left, r.top, w, h, merged.Get(), 0, 0, SRCCOPY);
+    BitBlt(dc, d.left, d.top, w, h, merged.Get(), 0, 0, SRCCOPY);
 }
 
-// The device pixels under the image are read once into a 32-bit scratch section, blended
-// row by row with pointers and integer arithmetic, and written back once; nothing reaches
-// the device when the blend fails.
+// The device pixels under the visible part of the image are read once into a 32-bit scratch
+// section, blended row by row with pointers and integer arithmetic, and written back once;
+// nothing reaches the device when the blend fails.
 void DrawBlended(HDC dc, const RECT& r, const TPNGObject& image, const TChunkIHDR& header) {
-    const int w = int(header.Width()), h = int(header.Height());
+    const RECT d = VisiblePart(dc, r.left, r.top, header);
+    if (d.IsEmpty())
+        return;
+    const int w = d.Width(), h = d.Height();
     TReleasedDC screen(GetScreenDC());
     TOwnedDC scratchDC(CheckedDC(CreateCompatibleDC(screen.Get())));
     BITMAPINFO info{};
@@ -144,7 +189,7 @@ void DrawBlended(HDC dc, const RECT& r, const TPNGObject& image, const TChunkIHD
     if (!scratch || !bits)
         RaisePngError<EPNGOutMemory>(png::msg::OutOfResources);
     TSelection selectScratch(scratchDC.Get(), scratch.Get());
-    BitBlt(scratchDC.Get(), 0, 0, w, h, dc, r.left, r.top, SRCCOPY);
+    BitBlt(scratchDC.Get(), 0, 0, w, h, dc, d.left, d.top, SRCCOPY);
 
     auto* row = static_cast<std::uint8_t*>(bits);
     const std::size_t stride = std::size_t(w) * 4;
@@ -152,14 +197,16 @@ void DrawBlended(HDC dc, const RECT& r, const TPNGObject& image, const TChunkIHD
     std::array<TBlendEntry, 256> table{};
     if (dibBits <= 8)
         table = BlendTable(image, header);
-    for (std::uint32_t y = 0; y < header.Height(); ++y, row += stride) {
+    const auto first = std::uint32_t(d.left - r.left);
+    const auto top = std::uint32_t(d.top - r.top);
+    for (std::uint32_t y = top; y < top + std::uint32_t(h); ++y, row += stride) {
         if (dibBits == 24)
-            BlendRgbRow(header.PixelRow(y), header.AlphaRow(y), row, header.Width());
+            BlendRgbRow(header.PixelRow(y), header.AlphaRow(y), row, first, std::uint32_t(w));
         else
-            BlendIndexedRow(header.PixelRow(y), header.AlphaRow(y), row, header.Width(), dibBits,
-                            table);
+            BlendIndexedRow(header.PixelRow(y), header.AlphaRow(y), row, first, std::uint32_t(w),
+                            dibBits, table);
     }
-    BitBlt(dc, r.left, r.top, w, h, scratchDC.Get(), 0, 0, SRCCOPY);
+    BitBlt(dc, d.left, d.top, w, h, scratchDC.Get(), 0, 0, SRCCOPY);
 }
 
 } // namespace

@@ -179,6 +179,101 @@ TEST(Render, KeyColourThatOccursNowhereDrawsLikeTheOpaqueImage) {
     EXPECT_EQ(a.At(4, 2), RGB(4, 5, 6));
 }
 
+// A 7 x 5 image of every drawing method, its pixels all different, some transparent.
+std::vector<TBytes> MethodProbes() {
+    std::vector<TBytes> rgba, rgb, palette;
+    TBytes plte, trns;
+    for (std::uint8_t y = 0; y < 5; ++y) {
+        TBytes rgbaRow, rgbRow, paletteRow;
+        for (std::uint8_t x = 0; x < 7; ++x) {
+            const std::uint8_t v = std::uint8_t(7 * y + x);
+            rgbaRow.insert(rgbaRow.end(), {std::uint8_t(9 * v), 40, std::uint8_t(255 - v),
+                                           std::uint8_t(v % 3 == 0 ? 0 : 7 * v)});
+            rgbRow.insert(rgbRow.end(), {v % 4 == 0 ? std::uint8_t(1) : std::uint8_t(9 * v), 2,
+                                         v % 4 == 0 ? std::uint8_t(3) : std::uint8_t(255 - v)});
+            paletteRow.push_back(v);
+            plte.insert(plte.end(), {std::uint8_t(255 - v), std::uint8_t(5 * v), 90});
+            trns.push_back(std::uint8_t(v % 5 == 0 ? 0 : 6 * v));
+        }
+        rgba.push_back(rgbaRow);
+        rgb.push_back(rgbRow);
+        palette.push_back(paletteRow);
+    }
+    return {TPngBuilder().Header(7, 5, 8, 6).ImageData(Deflate(UnfilteredRows(rgba))).End().Bytes(),
+            TPngBuilder()
+                .Header(7, 5, 8, 2)
+                .Chunk("tRNS", {0, 1, 0, 2, 0, 3})
+                .ImageData(Deflate(UnfilteredRows(rgb)))
+                .End()
+                .Bytes(),
+            TPngBuilder()
+                .Header(7, 5, 8, 3)
+                .Chunk("PLTE", plte)
+                .Chunk("tRNS", trns)
+                .ImageData(Deflate(UnfilteredRows(palette)))
+                .End()
+                .Bytes()};
+}
+
+// What the image shows over a background at one of its pixels, by the blend formula, which
+// gives the background at alpha 0 and the image at alpha 255.
+gdi::COLORREF Shown(const TRgba& pixel, gdi::COLORREF background) {
+    const auto blend = [&](unsigned s, unsigned d) {
+        return std::uint8_t((s * pixel.A + 255 + (255 - pixel.A) * d) >> 8);
+    };
+    return RGB(blend(pixel.R, gdi::GetRValue(background)),
+               blend(pixel.G, gdi::GetGValue(background)),
+               blend(pixel.B, gdi::GetBValue(background)));
+}
+
+// Drawing at the image's own size touches only what the device shows, and shows there what
+// the image's pixels say.
+TEST(Render, ClippedAndPartlyOutsideDrawingsShowTheImageWhereTheDeviceShows) {
+    const gdi::COLORREF background = RGB(30, 60, 90);
+    for (const TBytes& bytes : MethodProbes()) {
+        TPNGObject image;
+        ReadPng(image, bytes);
+        const TRgbaImage pixels = CodecPixels(image);
+        TCanvas clipped(20, 20, background);
+        gdi::IntersectClipRect(clipped.DC(), 7, 6, 10, 9);
+        image.DrawOnDC(clipped.DC(), {5, 5, 12, 10});
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x) {
+                const bool inClip = x >= 7 && x < 10 && y >= 6 && y < 9;
+                EXPECT_EQ(clipped.At(x, y),
+                          inClip ? Shown(pixels.At(x - 5, y - 5), background) : background)
+                    << image.Transparency() << " " << x << "," << y;
+            }
+        TCanvas outside(4, 3, background);
+        image.DrawOnDC(outside.DC(), {-2, -1, 5, 4});
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 4; ++x)
+                EXPECT_EQ(outside.At(x, y), Shown(pixels.At(x + 2, y + 1), background))
+                    << image.Transparency() << " " << x << "," << y;
+    }
+}
+
+// A few bytes may claim 65535 x 65535 pixels; drawing them must not cost what such an image
+// would (the whole image would not fit in memory).
+TEST(Render, AHugeClaimedImageDrawsOnlyItsVisiblePart) {
+    const std::vector<std::pair<std::uint8_t, TBytes>> kinds = {
+        {6, {}}, {2, {0, 1, 0, 2, 0, 3}}, {2, {}}};
+    for (const auto& [colourType, trns] : kinds) {
+        TPngBuilder png;
+        png.Header(65535, 65535, 8, colourType);
+        if (!trns.empty())
+            png.Chunk("tRNS", trns);
+        TPNGObject image;
+        ReadPng(image, png.ImageData(Deflate(TBytes(1000))).End().Bytes());
+        TCanvas canvas(17, 23, RGB(7, 7, 7));
+        image.DrawOnDC(canvas.DC(), {-1000, -1000, 64535, 64535});
+        // The rows the file holds are zero: transparent black, or opaque black.
+        const gdi::COLORREF expected = colourType == 6 ? RGB(7, 7, 7) : RGB(0, 0, 0);
+        EXPECT_EQ(canvas.At(0, 0), expected);
+        EXPECT_EQ(canvas.At(16, 22), expected);
+    }
+}
+
 TEST(Render, ImageWithoutHeaderDrawsNothing) {
     TPNGObject image;
     TCanvas canvas(2, 2, RGB(3, 3, 3));
