@@ -285,5 +285,33 @@ TEST_F(About, ABadOrMissingLogoIsReportedAndTheWindowStillOpensWithAnEmptyLogoAr
     EXPECT_NE(Boxes[1].find(LogoFileName), std::string::npos) << Boxes[1];
 }
 
+// 74 bytes claiming 65535 x 65535 RGBA pixels; the image data holds a few zero rows.
+constexpr unsigned char HugeClaimedLogo[] = {
+    0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44,
+    0x52, 0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0xFF, 0xFF, 0x08, 0x06, 0x00, 0x00, 0x00, 0xB6,
+    0x05, 0xD9, 0x50, 0x00, 0x00, 0x00, 0x11, 0x49, 0x44, 0x41, 0x54, 0x78, 0xDA, 0x63, 0x60,
+    0x18, 0x05, 0xA3, 0x60, 0x14, 0x0C, 0x77, 0x00, 0x00, 0x03, 0xE8, 0x00, 0x01, 0xCE, 0x49,
+    0x4C, 0x58, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
+
+// The logo area shows the middle of such an image; showing it must cost no more than the
+// area does.
+TEST_F(About, ALogoClaimingBillionsOfPixelsOpensLikeAnyOther) {
+    std::ofstream(Tools / LogoFileName, std::ios::binary)
+        .write(reinterpret_cast<const char*>(HugeClaimedLogo), sizeof HugeClaimedLogo);
+    Open();
+    bool opened = false;
+    Script({[&] {
+        TFormAbout& about = *ShownAbout();
+        opened = true;
+        ASSERT_NE(about.ImageLeft->Picture()->Graphic(), nullptr);
+        EXPECT_EQ(about.ImageLeft->Picture()->Graphic()->Width(), 65535);
+        EXPECT_EQ(Pixel(*about.ImageLeft, 85, 60), ColorToRGB(clWhite));
+        Headless->Key(win::VK_RETURN);
+    }});
+    Window->AboutMedia1Click(Window->AboutMedia1);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(Boxes.empty());
+}
+
 } // namespace
 } // namespace launchertest
