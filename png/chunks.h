@@ -137,6 +137,8 @@ public:
     }
 
 private:
+    // Takes the fields as they are, checked or not, and rebuilds the picture for them.
+    void TakeHeader(const TPngHeader& header);
     void ReleaseImageBuffers();
 
     gdi::TOwnedBitmap FDibHandle;

@@ -76,6 +76,10 @@ TPngHeader TChunkIHDR::Header() const {
 
 void TChunkIHDR::SetHeader(const TPngHeader& header) {
     ValidateHeader(header);
+    TakeHeader(header);
+}
+
+void TChunkIHDR::TakeHeader(const TPngHeader& header) {
     FWidth = header.Width;
     FHeight = header.Height;
     FBitDepth = header.BitDepth;
@@ -135,14 +139,7 @@ void TChunkIHDR::AddAlphaPlaneForGrey() {
 
 void TChunkIHDR::CopyFrom(const TChunk& source) {
     const auto& from = CompatibleSource<TChunkIHDR>(source);
-    FWidth = from.FWidth;
-    FHeight = from.FHeight;
-    FBitDepth = from.FBitDepth;
-    FColourType = from.FColourType;
-    FCompression = from.FCompression;
-    FFilterMethod = from.FFilterMethod;
-    FInterlace = from.FInterlace;
-    CreateImageBuffers();
+    TakeHeader(from.Header());
     if (FPixels && from.FPixels)
         std::memcpy(FPixels, from.FPixels, std::size_t(FRowStride) * FHeight);
     if (FAlphaPlane.Data() && from.FAlphaPlane.Data())
