@@ -64,14 +64,6 @@ protected:
         for (win::UINT key : keys)
             Headless->Key(key);
     }
-
-    // The About window on screen, if any.
-    static TFormAbout* ShownAbout() {
-        for (int i = 0; i < Screen.FormCount(); ++i)
-            if (auto* about = dynamic_cast<TFormAbout*>(Screen.Forms(i)); about && about->Showing())
-                return about;
-        return nullptr;
-    }
 };
 
 TEST_F(About, TheHelpMenuOpensUnderTheHelpButtonWithTheTitleInItsCaptions) {

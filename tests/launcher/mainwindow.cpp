@@ -39,4 +39,11 @@ TPoint TMainWindowTest::ItemCentre(const TListBox& list, int index) {
     return {rect.Left + rect.Width() / 2, rect.Top + rect.Height() / 2};
 }
 
+TFormAbout* TMainWindowTest::ShownAbout() {
+    for (int i = 0; i < Screen.FormCount(); ++i)
+        if (auto* about = dynamic_cast<TFormAbout*>(Screen.Forms(i)); about && about->Showing())
+            return about;
+    return nullptr;
+}
+
 } // namespace launchertest

@@ -2,6 +2,7 @@
 // The launcher's main window on the headless window system, with stand-in tool programs in
 // a folder of the test's own that record how they were started.
 
+#include "launcher/aboutform.h"
 #include "launcher/mainform.h"
 #include "tests/gui/controls/fixture.h"
 #include "tests/support/standins.h"
@@ -29,6 +30,8 @@ protected:
 
     // The centre of an item of a list, in the list's client coordinates.
     static TPoint ItemCentre(const TListBox& list, int index);
+    // The About window on screen, if any.
+    static TFormAbout* ShownAbout();
 
     TMainForm* Window = nullptr;
     testsupport::TScratchFolder Scratch{"launcher_test"};

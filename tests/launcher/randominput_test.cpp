@@ -182,13 +182,6 @@ private:
         }
     }
 
-    static TFormAbout* ShownAbout() {
-        for (int i = 0; i < Screen.FormCount(); ++i)
-            if (auto* about = dynamic_cast<TFormAbout*>(Screen.Forms(i)); about && about->Showing())
-                return about;
-        return nullptr;
-    }
-
     // What holds whenever the launcher waits for input with no button held.
     void CheckState() {
         ASSERT_NE(Window, nullptr);
