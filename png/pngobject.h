@@ -54,7 +54,9 @@ public:
     // ---- Reading and writing --------------------------------------------------------------
     // Replaces the image by the PNG read from the stream's position; stops after IEND.
     void ReadFromStream(TStream& stream);
-    // Writes the signature and every chunk in list order.
+    // Writes the signature and every chunk in list order. An image that cannot make a valid
+    // file (no valid header, no palette for colour type 3, no image data, not ending with
+    // IEND) raises what its reader would raise, and nothing is written.
     void WriteToStream(TStream& stream);
 
     // ---- Chunks and header ----------------------------------------------------------------
@@ -125,6 +127,8 @@ protected:
     void AssignTo(TPersistent* dest) const override;
 
 private:
+    void CheckWritable() const;
+
     TGammaTable FGammaLut{};
     TGammaTable FInverseGammaLut{};
     gdi::TOwnedPalette FPaletteHandle;
