@@ -54,7 +54,9 @@ std::uint32_t NearestEntry(const gdi::RGBQUAD* table, std::uint32_t count, TColo
 
 // Grey levels come from the grey colour table, which holds what the decoder stored (levels
 // spread to 0..255, after gamma), so the colour is the one drawn; rows of images read with
-// bit depth 2 are 4-bit fields.
+// bit depth 2 are 4-bit fields. Grey with alpha is read (and drawn) through the same table,
+// not as the bare stored level: grey with and without alpha then look the same, and an alpha
+// plane added to a grey image changes its opacity only.
 TColor TPNGObject::PixelColour(int x, int y) const {
     const TChunkIHDR& header = HeaderChunk();
     if (!InImage(header, x, y))
@@ -80,6 +82,9 @@ TColor TPNGObject::PixelColour(int x, int y) const {
     }
 }
 
+// Images with a colour table, grey with alpha included, take the entry nearest to the
+// colour (through the gamma table, for grey), not its red component: what is read back is
+// then the nearest colour the image can show, as for grey without alpha.
 void TPNGObject::SetPixelColour(int x, int y, TColor colour) {
     TChunkIHDR& header = HeaderChunk();
     if (!InImage(header, x, y))

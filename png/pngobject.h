@@ -35,7 +35,8 @@ public:
     void SetWidth(int value) override;
     void SetHeight(int value) override;
     bool Empty() const override { return FChunks.Count() == 0; }
-    // False without a header, where the transparency kind is undefined.
+    // False without a header: there is no transparency kind (Transparency raises), and an
+    // empty graphic, as the class library asks it, is not transparent.
     bool Transparent() const override { return HasHeader() && Transparency() != trNone; }
     gdi::HPALETTE Palette() override { return GetPaletteHandle(); }
     void SetPalette(gdi::HPALETTE palette) override { SetPaletteHandle(palette); }

@@ -598,6 +598,7 @@ TEST(Image, NewObjectHasNoHeader) {
     EXPECT_EQ(image.Width(), 0);
     EXPECT_EQ(image.Height(), 0);
     EXPECT_TRUE(image.Empty());
+    EXPECT_FALSE(image.Transparent());
     EXPECT_EQ(FailureOf([&] { image.SetWidth(5); }),
               (TFailure{"EPngError", png::msg::CannotResize}));
     image.SetIdatLimit(1000);
