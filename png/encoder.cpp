@@ -8,12 +8,16 @@
 #include "png/framing.h"
 #include "png/pngobject.h"
 #include "png/row_geometry.h"
+#include "png/simd.h"
 #include "png/unpack.h"
+#include "png/words.h"
 #include "png/zlib_error.h"
 
 #include <array>
 #include <cstring>
+#if BRENLOW_PNG_SSE2
 #include <emmintrin.h>
+#endif
 #include <memory>
 #include <numeric>
 #include <vector>
@@ -199,12 +203,9 @@ private:
         if (FHeader.ColourType() != png::COLOR_RGBALPHA || count == 0)
             return false;
         // The last pixel is read byte by byte: a word there could reach past the DIB.
-        for (std::uint32_t x = 0; x + 1 < count; ++x, row += 3, out += 4) {
-            std::uint32_t pixel;
-            std::memcpy(&pixel, row, 4);
-            pixel = __builtin_bswap32(pixel) >> 8 | std::uint32_t(alpha[x]) << 24;
-            std::memcpy(out, &pixel, 4);
-        }
+        for (std::uint32_t x = 0; x + 1 < count; ++x, row += 3, out += 4)
+            png::StoreWord(out, png::ReversedLowBytes(png::LoadWord(row)) | std::uint32_t(alpha[x])
+                                                                                << 24);
         out[0] = row[2];
         out[1] = row[1];
         out[2] = row[0];
@@ -288,17 +289,20 @@ private:
         }
     }
 
-    // out[i] = x[i] - from[i - n], with from[i - n] = 0 for i < n; 16 bytes at a time.
+    // out[i] = x[i] - from[i - n], with from[i - n] = 0 for i < n; with SSE2 16 bytes at a
+    // time, the rest (all of it in the scalar twin) byte by byte.
     static void Difference(std::uint8_t* out, const std::uint8_t* x, std::uint32_t length,
                            std::uint32_t n, const std::uint8_t* from) {
         const std::uint32_t head = std::min(n, length);
         std::memcpy(out, x, head);
         std::uint32_t i = head;
+#if BRENLOW_PNG_SSE2
         for (; i + 16 <= length; i += 16) {
             const __m128i value = _mm_loadu_si128(reinterpret_cast<const __m128i*>(x + i));
             const __m128i prior = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i - n));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_sub_epi8(value, prior));
         }
+#endif
         for (; i < length; ++i)
             out[i] = std::uint8_t(x[i] - from[i - n]);
     }
