@@ -343,6 +343,14 @@ TFailure ReadFailure(const TBytes& bytes) {
     return FailureOf([&] { ReadPng(image, bytes); });
 }
 
+bool ResidentMemoryIsMeasurable() {
+#ifdef BRENLOW_EMULATED
+    return false;
+#else
+    return true;
+#endif
+}
+
 std::size_t ResidentBytes() {
     std::ifstream statm("/proc/self/statm");
     std::size_t pages = 0, resident = 0;

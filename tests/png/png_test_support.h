@@ -120,5 +120,8 @@ T& Required(T* pointer) {
 
 // Resident memory of the process in bytes.
 std::size_t ResidentBytes();
+// Whether that memory is the program's own: under an emulator it takes in the emulator's
+// records of every mapping, some 100 MB for the pages of a claimed 65535 x 65535 image.
+bool ResidentMemoryIsMeasurable();
 
 } // namespace pngtest

@@ -335,7 +335,9 @@ TEST(Reader, HugeClaimedImageFromATinyFileUsesLittleMemory) {
         ReadPng(image, bytes);
         EXPECT_EQ(image.Width(), 65535);
         EXPECT_EQ(image.Transparency(), trAlpha);
-        EXPECT_LT(ResidentBytes() - std::min(before, ResidentBytes()), 64u << 20);
+        if (ResidentMemoryIsMeasurable()) {
+            EXPECT_LT(ResidentBytes() - std::min(before, ResidentBytes()), 64u << 20);
+        }
     }
     const TBytes cut = TPngBuilder().Header(65535, 65535, 16, 6).Chunk("IDAT", {0x78}).Bytes();
     EXPECT_EQ(ReadFailure(cut).ClassName, "EPngUnexpectedEnd");

@@ -275,7 +275,9 @@ TEST(Writer, HugeIdatLimitCostsOnlyTheOutputWritten) {
     image.SetIdatLimit(0xFFFFFFF0u);
     const std::size_t before = ResidentBytes();
     const auto sizes = IdatSizes(WritePng(image));
-    EXPECT_LT(ResidentBytes() - std::min(before, ResidentBytes()), 64u << 20);
+    if (ResidentMemoryIsMeasurable()) {
+        EXPECT_LT(ResidentBytes() - std::min(before, ResidentBytes()), 64u << 20);
+    }
     EXPECT_EQ(sizes.size(), 1u);
 }
 
