@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Renders the artwork in assets/ from its SVG sources; the results are committed, so building
+# the program needs none of this. It renders:
+#   icons/<name>.svg     -> icons/48/<name>.png and icons/96/<name>.png   (list icons)
+#   glyphs/<name>.svg    -> glyphs/32/<name>.png and glyphs/64/<name>.png (main window buttons)
+# PNGs are 8-bit RGBA, not interlaced, with only their critical chunks, so rendering twice
+# gives the same bytes. Needs rsvg-convert (librsvg2-bin), python3 and fonts-dejavu-core;
+# installs them through apt-get when missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+assets=assets
+formats=scripts/asset_formats.py
+
+missing=()
+command -v rsvg-convert >/dev/null || missing+=(librsvg2-bin)
+command -v python3 >/dev/null || missing+=(python3)
+fonts=/usr/share/fonts/truetype/dejavu
+[ -f "$fonts/DejaVuSans.ttf" ] && [ -f "$fonts/DejaVuSans-Bold.ttf" ] || missing+=(fonts-dejavu-core)
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+        --no-install-recommends "${missing[@]}"
+fi
+
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+
+# Text is rendered through a font configuration of our own that knows only the two DejaVu
+# faces and turns hinting off, so that no setting of this machine or user changes the logo.
+mkdir -p "$scratch/fonts"
+ln -s "$fonts/DejaVuSans.ttf" "$fonts/DejaVuSans-Bold.ttf" "$scratch/fonts/"
+cat >"$scratch/fonts.conf" <<EOF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>$scratch/fonts</dir>
+  <cachedir>$scratch/fontcache</cachedir>
+  <match target="font">
+    <edit name="antialias" mode="assign"><bool>true</bool></edit>
+    <edit name="hinting" mode="assign"><bool>false</bool></edit>
+    <edit name="hintstyle" mode="assign"><const>hintnone</const></edit>
+    <edit name="autohint" mode="assign"><bool>false</bool></edit>
+    <edit name="rgba" mode="assign"><const>none</const></edit>
+  </match>
+</fontconfig>
+EOF
+export FONTCONFIG_FILE="$scratch/fonts.conf"
+
+# render SOURCE WIDTH HEIGHT OUTPUT
+render() {
+    mkdir -p "$(dirname "$4")"
+    rsvg-convert --width "$2" --height "$3" --format png --output "$4" "$1"
+    python3 "$formats" png "$4"
+}
+
+for source in "$assets"/icons/*.svg; do
+    name="$(basename "$source" .svg)"
+    render "$source" 48 48 "$assets/icons/48/$name.png"
+    render "$source" 96 96 "$assets/icons/96/$name.png"
+done
+
+for source in "$assets"/glyphs/*.svg; do
+    name="$(basename "$source" .svg)"
+    render "$source" 32 32 "$assets/glyphs/32/$name.png"
+    render "$source" 64 64 "$assets/glyphs/64/$name.png"
+done
