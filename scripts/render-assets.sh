@@ -3,6 +3,9 @@
 # the program needs none of this. It renders:
 #   icons/<name>.svg     -> icons/48/<name>.png and icons/96/<name>.png   (list icons)
 #   glyphs/<name>.svg    -> glyphs/32/<name>.png and glyphs/64/<name>.png (main window buttons)
+#   stdglyphs/<kind>.svg -> stdglyphs/<kind>.bmp (32 x 16, 8 bits per pixel: normal and
+#                           disabled cell over the key colour magenta 0xFF00FF, which is the
+#                           bottom-left pixel; see scripts/asset_formats.py)
 # PNGs are 8-bit RGBA, not interlaced, with only their critical chunks, so rendering twice
 # gives the same bytes. Needs rsvg-convert (librsvg2-bin), python3 and fonts-dejavu-core;
 # installs them through apt-get when missing.
@@ -66,4 +69,10 @@ for source in "$assets"/glyphs/*.svg; do
     name="$(basename "$source" .svg)"
     render "$source" 32 32 "$assets/glyphs/32/$name.png"
     render "$source" 64 64 "$assets/glyphs/64/$name.png"
+done
+
+for source in "$assets"/stdglyphs/*.svg; do
+    kind="$(basename "$source" .svg)"
+    render "$source" 16 16 "$scratch/$kind.png"
+    python3 "$formats" glyph "$assets/stdglyphs/$kind.bmp" "$scratch/$kind.png"
 done
