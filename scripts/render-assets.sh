@@ -6,6 +6,10 @@
 #   stdglyphs/<kind>.svg -> stdglyphs/<kind>.bmp (32 x 16, 8 bits per pixel: normal and
 #                           disabled cell over the key colour magenta 0xFF00FF, which is the
 #                           bottom-left pixel; see scripts/asset_formats.py)
+#   brenlow.svg          -> appicon/32.png, appicon/48.png, appicon/96.png
+#   brenlow-16.svg       -> appicon/16.png (the small size has its own, simpler drawing)
+#                           and brenlow.ico from the 16, 32 and 48 renderings
+#   leftlogo.svg         -> leftlogo.png (171 x 238; its text is set in DejaVu Sans)
 # PNGs are 8-bit RGBA, not interlaced, with only their critical chunks, so rendering twice
 # gives the same bytes. Needs rsvg-convert (librsvg2-bin), python3 and fonts-dejavu-core;
 # installs them through apt-get when missing.
@@ -76,3 +80,11 @@ for source in "$assets"/stdglyphs/*.svg; do
     render "$source" 16 16 "$scratch/$kind.png"
     python3 "$formats" glyph "$assets/stdglyphs/$kind.bmp" "$scratch/$kind.png"
 done
+
+render "$assets/brenlow-16.svg" 16 16 "$assets/appicon/16.png"
+for size in 32 48 96; do
+    render "$assets/brenlow.svg" "$size" "$size" "$assets/appicon/$size.png"
+done
+python3 "$formats" ico "$assets/brenlow.ico" "$assets"/appicon/{16,32,48}.png
+
+render "$assets/leftlogo.svg" 171 238 "$assets/leftlogo.png"
