@@ -21,12 +21,12 @@
 #include "gui/classes/collection.h"
 #include "gui/imagelist/imagelist.h"
 #include "platform/commctrl/icons.h"
+#include "png/pngobject.h"
 #include "pngimagelist/pngfunctions.h"
 
 #include <memory>
 #include <string>
 
-class TPNGObject;
 class TPngImageList;
 class TPngImageCollectionItem;
 
