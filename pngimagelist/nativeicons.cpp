@@ -42,17 +42,29 @@ bool HasAlphaPlane(const TPNGObject& png) {
     return colourType == png::COLOR_GRAYSCALEALPHA || colourType == png::COLOR_RGBALPHA;
 }
 
-// The alpha of pixel (x, y) in the native form: the alpha plane, or 255 and 0 by the colour
-// key; 0 (the platform then uses the opaque mask) for an image with neither.
-class TNativeAlpha {
+// The pixels of an image row by row, in the native form: the colour, and the alpha of the
+// alpha plane, or 255 and 0 by the colour key, or 0 (the platform then uses the opaque
+// mask) for an image with neither. RGB rows are read directly, the rest pixel by pixel.
+class TNativeRows {
 public:
-    explicit TNativeAlpha(const TPNGObject& png)
+    explicit TNativeRows(const TPNGObject& png)
         : FPng(png), FHasAlpha(HasAlphaPlane(png)), FHasKey(png.Transparency() == trColourKey),
-          FKey(png.TransparentColour()) {}
+          FKey(png.TransparentColour()), FRgb(!png.HeaderChunk().UsesColourTable()) {}
 
-    std::uint8_t At(int x, int y, TColor colour) const {
-        if (FHasAlpha)
-            return FPng.AlphaRow(std::uint32_t(y))[x];
+    void SetRow(int y) {
+        FY = y;
+        FColours = FRgb ? FPng.PixelRow(std::uint32_t(y)) : nullptr;
+        FAlphas = FHasAlpha ? FPng.AlphaRow(std::uint32_t(y)) : nullptr;
+    }
+    TColor Colour(int x) const {
+        if (!FColours)
+            return FPng.PixelColour(x, FY);
+        const std::uint8_t* pixel = FColours + 3 * x;
+        return gdi::RGB(pixel[2], pixel[1], pixel[0]);
+    }
+    std::uint8_t Alpha(int x, TColor colour) const {
+        if (FAlphas)
+            return FAlphas[x];
         if (FHasKey)
             return colour != FKey ? 255 : 0;
         return 0;
@@ -63,6 +75,10 @@ private:
     bool FHasAlpha;
     bool FHasKey;
     TColor FKey;
+    bool FRgb;
+    int FY = 0;
+    const std::uint8_t* FColours = nullptr;
+    const std::uint8_t* FAlphas = nullptr;
 };
 
 } // namespace
@@ -90,17 +106,17 @@ commctrl::TOwnedIcon TPngImageList::MakeAlphaIcon(const TPNGObject& png) {
     void* bits = nullptr;
     const gdi::TOwnedBitmap colour(
         Made(gdi::CreateDIBSection(nullptr, &header, gdi::DIB_RGB_COLORS, &bits)));
-    const TNativeAlpha alpha(png);
+    TNativeRows rows(png);
     for (int row = 0; row < height; ++row) {
         // The section is stored bottom row first.
-        const int y = height - 1 - row;
+        rows.SetRow(height - 1 - row);
         auto* pixel = static_cast<std::uint8_t*>(bits) + std::size_t(row) * std::size_t(width) * 4;
         for (int x = 0; x < width; ++x, pixel += 4) {
-            const TColor c = png.PixelColour(x, y);
+            const TColor c = rows.Colour(x);
             pixel[0] = gdi::GetBValue(c);
             pixel[1] = gdi::GetGValue(c);
             pixel[2] = gdi::GetRValue(c);
-            pixel[3] = alpha.At(x, y, c);
+            pixel[3] = rows.Alpha(x, c);
         }
     }
     const gdi::TOwnedBitmap mask(Made(gdi::CreateBitmap(width, height, 1, 1, nullptr)));
@@ -121,13 +137,14 @@ commctrl::TOwnedIcon TPngImageList::MakeMaskedIcon(TPNGObject& png, TColor backg
     TBitmap mask;
     mask.SetPixelFormat(pf32bit);
     mask.SetSize(width, height);
-    const TNativeAlpha alpha(png);
+    TNativeRows rows(png);
     const bool opaque = !HasAlphaPlane(png) && png.Transparency() != trColourKey;
     for (int y = 0; y < height; ++y) {
+        rows.SetRow(y);
         auto* pixel = static_cast<std::uint32_t*>(mask.ScanLine(y));
         for (int x = 0; x < width; ++x)
-            pixel[x] = opaque || alpha.At(x, y, png.PixelColour(x, y)) > 0 ? OpaqueMaskPixel
-                                                                           : TransparentMaskPixel;
+            pixel[x] = opaque || rows.Alpha(x, rows.Colour(x)) > 0 ? OpaqueMaskPixel
+                                                                   : TransparentMaskPixel;
     }
     return IconOf(colour.Handle(), mask.Handle());
 }
