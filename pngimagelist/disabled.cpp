@@ -11,6 +11,9 @@
 
 namespace {
 
+constexpr std::uint8_t DisabledFadeAmount = 127;
+constexpr std::uint8_t DisabledDesaturateAmount = 255;
+
 using TByteTable = std::array<std::uint8_t, 256>;
 
 // round(value / 256 x factor) for every byte value, halves to even; at most 255.

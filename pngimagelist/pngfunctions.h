@@ -30,10 +30,6 @@ struct TEnumIdents<TPngOption> {
     static constexpr std::string_view Names[] = {"pngBlendOnDisabled", "pngGrayscaleOnDisabled"};
 };
 
-// The amounts the image list renders disabled images with: alpha halved, colours fully grey.
-constexpr std::uint8_t DisabledFadeAmount = 127;
-constexpr std::uint8_t DisabledDesaturateAmount = 255;
-
 // One opacity byte per pixel (255 opaque, 0 transparent), top row first.
 struct TAlphaRows {
     TAlphaRows(int width, int height)
@@ -54,9 +50,9 @@ bool HasPicture(const TPNGObject& png);
 // empty, otherwise a copy faded and/or grey as options say. The image is not changed; an
 // image without a picture draws nothing.
 void PaintPng(TPNGObject& png, TCanvas& canvas, const TRect& rect, TPngOptions options);
-// A copy of the image in its disabled form: with pngBlendOnDisabled faded by
-// DisabledFadeAmount, then with pngGrayscaleOnDisabled desaturated by
-// DisabledDesaturateAmount. The image must have a picture.
+// A copy of the image in its disabled form: with pngBlendOnDisabled faded by 127 (alpha
+// halved), then with pngGrayscaleOnDisabled desaturated by 255 (fully grey). The image must
+// have a picture.
 std::unique_ptr<TPNGObject> DisabledPng(const TPNGObject& png, TPngOptions options);
 
 // Scales every alpha to round(alpha / 256 x (amount + 1)); pixels of a colour key become

@@ -36,7 +36,6 @@ class TPngImageCollectionItems : public TCollection {
 public:
     explicit TPngImageCollectionItems(TPngImageList* owner);
 
-    TPngImageList* Owner() const { return FOwner; }
     TPersistent* GetOwner() const override;
     TPngImageCollectionItem* Items(int index) const;
     // The item at index, or null outside 0..Count-1.

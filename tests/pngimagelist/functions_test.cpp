@@ -242,6 +242,10 @@ TEST(GraphicToPng, IconsTakeTheirMaskAndOnAlphaSystemsTheirAlpha) {
     answers->DisplayBitsPerPixel = 8;
     EXPECT_EQ(ColourTypeOf(*GraphicToPng(*Icon(0, 0, false))), png::COLOR_RGB);
     EXPECT_EQ(PixelOf(*GraphicToPng(*Icon(200, 7, false)), 0, 0).A, 255);
+    // So does a system that is not NT.
+    answers->DisplayBitsPerPixel = 32;
+    answers->PlatformId = 1;
+    EXPECT_EQ(ColourTypeOf(*GraphicToPng(*Icon(0, 0, false))), png::COLOR_RGB);
 }
 
 TEST(MaskedBitmapToPng, TakesAlphaFromTheMasksRedChannel) {
@@ -295,19 +299,6 @@ TEST(ReadIconAlpha, TakesTheFourthBytesOnlyWhenAnyIsSet) {
     const gdi::TOwnedBitmap some = ColourBitmap(2, 1, {Argb(0, 1, 2, 3), Argb(9, 4, 5, 6)});
     ReadIconAlpha(some.Get(), alpha);
     EXPECT_EQ(alpha.Bytes, (std::vector<std::uint8_t>{0, 9}));
-}
-
-TEST(AlphaIconsSupported, FromNtVersion51) {
-    TAnswers answers;
-    EXPECT_TRUE(AlphaIconsSupported());
-    answers->MajorVersion = 6;
-    answers->MinorVersion = 0;
-    EXPECT_TRUE(AlphaIconsSupported());
-    answers->MajorVersion = 5;
-    EXPECT_FALSE(AlphaIconsSupported());
-    answers->MinorVersion = 1;
-    answers->PlatformId = 1;
-    EXPECT_FALSE(AlphaIconsSupported());
 }
 
 TEST(CopyPngFromImageList, CopiesPngItemsAndConvertsOtherListsByTheirMask) {

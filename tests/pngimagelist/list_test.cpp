@@ -255,11 +255,9 @@ TEST_F(PngImageList, AddImageCopiesFromAnyListAndFromItself) {
     EXPECT_EQ(List.AddImage(nullptr, 0), -1);
 }
 
-TEST_F(PngImageList, ItemsCopyOnlyFromItems) {
+TEST_F(PngImageList, ItemsCopyOnlyIntoItems) {
     Fill({0x0000FF});
     TPngImageCollectionItem& item = *List.PngImages()->Items(0);
-    item.SetName("");
-    EXPECT_EQ(item.DisplayName(), "TPngImageCollectionItem");
     TStringList strings;
     try {
         strings.Assign(&item);

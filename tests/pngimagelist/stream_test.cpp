@@ -62,6 +62,7 @@ protected:
     TPngImageList& MakeList(TComponent& root) {
         auto* list = new TPngImageList(&root);
         list->SetName("Icons");
+        list->SetDesignInfo(3 << 16 | 2);
         list->SetWidth(4);
         list->SetHeight(4);
         for (std::uint8_t i = 0; i < 3; ++i) {
@@ -136,6 +137,14 @@ TEST_F(PngImageListStreaming, ReadsBackTheSameListAndWritesItAgainByteForByte) {
     list.SetEnabledImages(false);
     list.SetPngOptions({pngGrayscaleOnDisabled});
     const TBytes bytes = Write(original);
+    std::size_t previous = 0;
+    for (const char* name :
+         {"Height", "Width", "EnabledImages", "PngImages", "PngOptions", "Left", "Bitmap"}) {
+        const std::size_t at = NameAt(bytes, name);
+        EXPECT_NE(at, std::string_view::npos) << name;
+        EXPECT_GT(at, previous) << name;
+        previous = at;
+    }
 
     TListRoot copy(nullptr);
     Read(bytes, copy);
