@@ -1,8 +1,6 @@
 #include "pngimagelist/pngimagelist.h"
 
-#include "gui/classes/exceptions.h"
 #include "gui/graphics/canvas.h"
-#include "gui/imagelist/messages.h"
 #include "png/pngobject.h"
 
 TPngImageList::TPngImageList(TComponent* owner)
@@ -41,11 +39,7 @@ void TPngImageList::UnlockRebuild(bool rebuild) {
 void TPngImageList::RebuildImageList() {
     if (FRebuildLock > 0)
         return;
-    const commctrl::UINT flags = commctrl::ILC_COLOR32 | (Masked() ? commctrl::ILC_MASK : 0);
-    commctrl::TOwnedImageList native(
-        commctrl::ImageList_Create(Width(), Height(), flags, 0, AllocBy()));
-    if (!native)
-        throw EInvalidOperation(SInvalidImageList);
+    commctrl::TOwnedImageList native = NewNativeList();
     for (int i = 0; i < FPngImages->Count(); ++i) {
         const TPngImageCollectionItem& item = *FPngImages->Items(i);
         if (!item.PngImage())
