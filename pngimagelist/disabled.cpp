@@ -25,10 +25,6 @@ TByteTable ScaledBytes(int factor) {
     return table;
 }
 
-bool HasAlphaPlane(std::uint8_t colourType) {
-    return colourType == png::COLOR_GRAYSCALEALPHA || colourType == png::COLOR_RGBALPHA;
-}
-
 // Replaces a grey or palette image by an RGB image with alpha of the same colours, in
 // which a pixel of the colour key (when there is one) is transparent and every other pixel
 // has alpha `alpha`.
@@ -92,6 +88,11 @@ bool HasPicture(const TPNGObject& png) {
     return png.HasHeader() && png.HeaderChunk().Pixels() != nullptr;
 }
 
+bool HasAlphaPlane(const TPNGObject& png) {
+    const std::uint8_t colourType = png.HeaderChunk().ColourType();
+    return colourType == png::COLOR_GRAYSCALEALPHA || colourType == png::COLOR_RGBALPHA;
+}
+
 void PaintPng(TPNGObject& png, TCanvas& canvas, const TRect& rect, TPngOptions options) {
     if (!HasPicture(png))
         return;
@@ -122,7 +123,7 @@ void FadePng(TPNGObject& png, std::uint8_t amount) {
     }
     if (colourType == png::COLOR_RGB)
         png.AddAlphaPlane();
-    if (!HasAlphaPlane(png.HeaderChunk().ColourType()))
+    if (!HasAlphaPlane(png))
         return;
     const TByteTable faded = ScaledBytes(amount + 1);
     for (int y = 0; y < png.Height(); ++y) {

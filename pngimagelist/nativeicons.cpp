@@ -4,16 +4,15 @@
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/canvas.h"
 #include "gui/graphics/messages.h"
-#include "gui/imagelist/messages.h"
-#include "png/format.h"
 #include "png/pngobject.h"
 #include "pngimagelist/pngimagelist.h"
 
 namespace {
 
 constexpr commctrl::DWORD CommonControls6 = 0x00060000;
-constexpr std::uint32_t OpaqueMaskPixel = 0x000000;
-constexpr std::uint32_t TransparentMaskPixel = 0xFFFFFF;
+// Pixels of 32-bit bitmaps; in a mask, white marks a transparent pixel.
+constexpr std::uint32_t Black = 0x000000;
+constexpr std::uint32_t White = 0xFFFFFF;
 
 template <class T>
 T Made(T object) {
@@ -29,17 +28,12 @@ commctrl::TOwnedIcon IconOf(gdi::HBITMAP colour, gdi::HBITMAP mask) {
     return Made(commctrl::TOwnedIcon(commctrl::CreateIconIndirect(&parts)));
 }
 
-// A single transparent pixel: what an image without a picture contributes, so that native image i
-// stays item i.
+// A single transparent pixel: what an image without a picture contributes, so that native
+// image i stays item i.
 commctrl::TOwnedIcon BlankIcon() {
-    const gdi::TOwnedBitmap colour(Made(gdi::CreateBitmap(1, 1, 1, 32, &OpaqueMaskPixel)));
-    const gdi::TOwnedBitmap mask(Made(gdi::CreateBitmap(1, 1, 1, 32, &TransparentMaskPixel)));
+    const gdi::TOwnedBitmap colour(Made(gdi::CreateBitmap(1, 1, 1, 32, &Black)));
+    const gdi::TOwnedBitmap mask(Made(gdi::CreateBitmap(1, 1, 1, 32, &White)));
     return IconOf(colour.Get(), mask.Get());
-}
-
-bool HasAlphaPlane(const TPNGObject& png) {
-    const std::uint8_t colourType = png.HeaderChunk().ColourType();
-    return colourType == png::COLOR_GRAYSCALEALPHA || colourType == png::COLOR_RGBALPHA;
 }
 
 // The pixels of an image row by row, in the native form: the colour, and the alpha of the
@@ -119,6 +113,7 @@ commctrl::TOwnedIcon TPngImageList::MakeAlphaIcon(const TPNGObject& png) {
             pixel[3] = rows.Alpha(x, c);
         }
     }
+    // A monochrome mask of zeros, black: every pixel opaque.
     const gdi::TOwnedBitmap mask(Made(gdi::CreateBitmap(width, height, 1, 1, nullptr)));
     return IconOf(colour.Get(), mask.Get());
 }
@@ -143,8 +138,7 @@ commctrl::TOwnedIcon TPngImageList::MakeMaskedIcon(TPNGObject& png, TColor backg
         rows.SetRow(y);
         auto* pixel = static_cast<std::uint32_t*>(mask.ScanLine(y));
         for (int x = 0; x < width; ++x)
-            pixel[x] = opaque || rows.Alpha(x, rows.Colour(x)) > 0 ? OpaqueMaskPixel
-                                                                   : TransparentMaskPixel;
+            pixel[x] = opaque || rows.Alpha(x, rows.Colour(x)) > 0 ? Black : White;
     }
     return IconOf(colour.Handle(), mask.Handle());
 }

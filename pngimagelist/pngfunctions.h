@@ -45,6 +45,8 @@ struct TAlphaRows {
 // True when the image holds a decoded picture; an empty image has none, nor has one whose
 // reading failed part way (it may keep a header without pixels).
 bool HasPicture(const TPNGObject& png);
+// True for colour types 4 and 6, whose alpha lies in a plane of its own (AlphaRow).
+bool HasAlphaPlane(const TPNGObject& png);
 
 // Draws the image into rect of the canvas: as the image draws itself when options is
 // empty, otherwise a copy faded and/or grey as options say. The image is not changed; an
