@@ -72,7 +72,7 @@ tool_window="$(visible_window '^Data discs$')" ||
     fail "the Data CD entry did not show that no burning application is installed"
 tool="$(xdotool getwindowpid "$tool_window" 2>/dev/null || true)"
 
-"$close_window" "$tool_window" || fail "the close request could not reach FileWriter.exe"
+close_titled "$close_window" '^Data discs$' || fail "FileWriter.exe's window did not close"
 if [ -n "$tool" ]; then
     ended "$tool" || fail "FileWriter.exe did not end after its window was closed"
     tool=""

@@ -112,7 +112,7 @@ expect_start 3 0 "Disc Eraser" brasero "--blank"
 choose_tool 1
 probe="$(visible_window '^Device Info$')" || fail "Device Info did not open the drive window"
 import -window "$probe" "$output/driveprobe.png"
-"$close_window" "$probe" || fail "the close request could not reach the drive window"
+close_titled "$close_window" '^Device Info$' || fail "the drive window did not close"
 echo "ok: Device Info -> DriveProbe.exe"
 expect_start 3 2 "ISO Creator" isomaster ""
 expect_start 3 3 "ISO Burner" brasero "--image=/srv/images/disc one.iso"
@@ -124,7 +124,7 @@ choose_tool 4
 missing="$(visible_window '^Disc images$')" ||
     fail "without an application ISO Grabber showed no window naming the packages"
 import -window "$missing" "$output/missingtool.png"
-"$close_window" "$missing" || fail "the close request could not reach the explaining window"
+close_titled "$close_window" '^Disc images$' || fail "the explaining window did not close"
 
 "$close_window" "$window" || fail "the close request could not be sent"
 ended "$launcher" || fail "the launcher did not end after its window was closed"
