@@ -1,6 +1,7 @@
 // Writing the image data: every row is converted from the stored representation to PNG
 // samples, filtered by the heuristic, deflated, and the compressed stream is cut into IDAT
-// chunks of exactly the image's IDAT limit (the last one holds the rest).
+// chunks of exactly the image's IDAT limit (the last one holds the rest; none holds 2^31
+// bytes or more, which is no PNG length).
 
 #include "png/encoder.h"
 
@@ -13,12 +14,13 @@
 #include "png/words.h"
 #include "png/zlib_error.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstring>
 #if BRENLOW_PNG_SSE2
 #include <emmintrin.h>
 #endif
-#include <memory>
 #include <numeric>
 #include <vector>
 #include <zlib.h>
