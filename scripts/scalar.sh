@@ -3,5 +3,5 @@
 # build-scalar/ (or $SCALAR_BUILD_DIR) and runs them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-exec scripts/codec-tests.sh "${SCALAR_BUILD_DIR:-build-scalar}" -DBRENLOW_SCALAR=ON \
-    -DBRENLOW_DESKTOP=OFF "$@"
+exec scripts/codec-tests.sh "${SCALAR_BUILD_DIR:-build-scalar}" -DCMAKE_BUILD_TYPE=Release \
+    -DBRENLOW_SCALAR=ON -DBRENLOW_DESKTOP=OFF "$@"
