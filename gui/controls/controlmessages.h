@@ -57,6 +57,6 @@ constexpr win::LRESULT DLGC_WANTTAB = 0x0002;
 constexpr win::LRESULT DLGC_WANTALLKEYS = 0x0004;
 constexpr win::LRESULT DLGC_WANTCHARS = 0x0080;
 
-// WM_PRINTCLIENT options (LParam).
-constexpr win::LPARAM PRF_CLIENT = 0x0004;
-constexpr win::LPARAM PRF_ERASEBKGND = 0x0008;
+// WM_PRINTCLIENT options.
+using win::PRF_CLIENT;
+using win::PRF_ERASEBKGND;
