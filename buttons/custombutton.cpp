@@ -130,6 +130,8 @@ void TCustomStyledButton::DrawCaptionText(TCanvas& canvas, TRect rect, gdi::UINT
         rect.Top = rect.Bottom - height - 1;
         break;
     }
+    if (UseRightToLeftAlignment())
+        flags |= gdi::DT_RTLREADING;
     const auto draw = [&](int dx, int dy, TColor colour) {
         TRect moved = Rect(rect.Left + dx, rect.Top + dy, rect.Right + dx, rect.Bottom + dy);
         canvas.Font().SetColor(colour);

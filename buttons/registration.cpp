@@ -1,5 +1,6 @@
 #include "buttons/registration.h"
 
+#include "buttons/bitbtn.h"
 #include "buttons/styledbutton.h"
 #include "gui/classes/classbuilder.h"
 #include "gui/registration.h"
@@ -36,10 +37,38 @@ void DescribeStyledButton(TClassBuilder<TStyledButton>& c) {
         .Property("TabStop", &B::TabStop, &B::SetTabStop, true);
 }
 
+// Roles, modal result and glyph of a standard kind follow from the kind; its caption is
+// stored only when it differs from the kind's.
+void DescribeStyledBitBtn(TClassBuilder<TStyledBitBtn>& c) {
+    using B = TStyledBitBtn;
+    const auto custom = [](const B& button) { return button.Kind() == bkCustom; };
+    c.Property("Cancel", &B::Cancel, &B::SetCancel, false)
+        .Stored(custom)
+        .Property("Caption", &B::Caption, &B::SetCaption)
+        .Stored(
+            [](const B& button) { return button.Caption() != StandardKind(button.Kind()).Caption; })
+        .Property("Default", &B::Default, &B::SetDefault, false)
+        .Stored(custom)
+        .Property("ModalResult", &B::ModalResult, &B::SetModalResult, mrNone)
+        .Stored(custom)
+        .Property("Glyph", &B::Glyph)
+        .Stored(custom)
+        .Property("Kind", &B::Kind, &B::SetKind, bkCustom)
+        .Property("Layout", &B::Layout, &B::SetLayout, blGlyphLeft)
+        .Property("Margin", &B::Margin, &B::SetMargin, 2)
+        .Property("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, 1)
+        .Stored(custom)
+        .Property("Spacing", &B::Spacing, &B::SetSpacing, 4)
+        .Property("ImageIndex", &B::ImageIndex, &B::SetImageIndex, -1)
+        .Property("DisabledIndex", &B::DisabledIndex, &B::SetDisabledIndex, -1)
+        .Property("Images", &B::Images, &B::SetImages);
+}
+
 } // namespace
 
 void RegisterButtonClasses() {
     RegisterGuiClasses();
     RegisterClass<TCustomStyledButton, TCustomControl>();
     RegisterClass<TStyledButton, TCustomStyledButton>(DescribeStyledButton);
+    RegisterClass<TStyledBitBtn, TStyledButton>(DescribeStyledBitBtn);
 }

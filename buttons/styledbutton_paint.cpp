@@ -91,7 +91,10 @@ TRect TStyledButton::GetCaptionRect() const {
 
 void TStyledButton::PaintCaption() {
     gdi::UINT flags = gdi::DT_WORDBREAK | gdi::DT_EXPANDTABS;
-    switch (FAlignment) {
+    TAlignment alignment = FAlignment;
+    if (UseRightToLeftAlignment() && alignment != taCenter)
+        alignment = alignment == taLeftJustify ? taRightJustify : taLeftJustify;
+    switch (alignment) {
     case taLeftJustify:
         flags |= gdi::DT_LEFT;
         break;
