@@ -25,7 +25,6 @@ class GlyphButton : public TButtonTest {
 protected:
     void SetUp() override {
         TButtonTest::SetUp();
-        RegisterStandardGlyphStandIns();
         RegisterButtonClasses();
         Button = Add<TProbeBitBtn>(Form, 120, 50, 81, 42);
         Button->SetCaption("&OK");
@@ -173,6 +172,31 @@ TEST_F(GlyphButton, StandardKindsSetTheirCaptionRolesResultAndGlyph) {
     Button->SetKind(bkCustom);
     EXPECT_EQ(Button->Caption(), "&Retry");
     EXPECT_EQ(Button->ModalResult(), mrRetry);
+}
+
+TEST_F(GlyphButton, EveryStandardKindHasTwoGlyphCellsOnAKeyColour) {
+    EXPECT_TRUE(StandardGlyph(bkCustom).Empty());
+    for (int kind = bkOK; kind <= bkAll; ++kind) {
+        TBitmap glyph;
+        glyph.Assign(&StandardGlyph(TBitBtnKind(kind)));
+        ASSERT_EQ(glyph.Width(), 32) << kind;
+        ASSERT_EQ(glyph.Height(), 16) << kind;
+        EXPECT_EQ(glyph.PixelFormat(), pf8bit) << kind;
+        // Each cell draws something besides the key colour, and the disabled cell differs.
+        const TColor key = glyph.TransparentColor();
+        int normal = 0;
+        int disabled = 0;
+        int different = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                normal += glyph.Canvas().Pixels(x, y) != key;
+                disabled += glyph.Canvas().Pixels(x + 16, y) != key;
+                different += glyph.Canvas().Pixels(x, y) != glyph.Canvas().Pixels(x + 16, y);
+            }
+        EXPECT_GT(normal, 20) << kind;
+        EXPECT_GT(disabled, 20) << kind;
+        EXPECT_GT(different, 10) << kind;
+    }
 }
 
 TEST_F(GlyphButton, AStandardKindsGlyphIsShownEvenWithAList) {

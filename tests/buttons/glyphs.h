@@ -1,6 +1,6 @@
 #pragma once
 // Glyphs for the glyph-button tests: strips of solid cells in distinct colours on a key
-// colour, and stand-ins for the standard glyph resources made the same way.
+// colour.
 
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/canvas.h"
@@ -27,8 +27,5 @@ inline std::unique_ptr<TBitmap> GlyphStrip(int cells, int size = 16) {
     }
     return strip;
 }
-
-// Registers, once per program, a two-cell strip under each standard glyph's resource name.
-void RegisterStandardGlyphStandIns();
 
 } // namespace buttontest
