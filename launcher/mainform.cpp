@@ -43,6 +43,7 @@ void InitializeLauncher() {
     });
     TFormAbout::Register();
     RegisterPngPictureFormat();
+    RegisterPngImageListClasses();
 }
 
 TMainForm::TMainForm(TComponent* owner) : TForm(owner), FToolFolder(LauncherFolder()) {

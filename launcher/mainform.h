@@ -5,10 +5,10 @@
 
 #include "gui/extctrls/bevel.h"
 #include "gui/forms/customform.h"
-#include "gui/imagelist/imagelist.h"
 #include "gui/menus/menus.h"
 #include "gui/stdctrls/button.h"
 #include "gui/stdctrls/listbox.h"
+#include "pngimagelist/pngimagelist.h"
 
 #include <string>
 
@@ -25,9 +25,9 @@ public:
     TPopupMenu* PopupMenu = nullptr;
     TMenuItem* MediaOntheWeb1 = nullptr;
     TMenuItem* AboutMedia1 = nullptr;
-    TCustomImageList* PngImageListMain = nullptr;
-    TCustomImageList* PngImageListData = nullptr;
-    TCustomImageList* PngImageListButton = nullptr;
+    TPngImageList* PngImageListMain = nullptr;
+    TPngImageList* PngImageListData = nullptr;
+    TPngImageList* PngImageListButton = nullptr;
 
     // Set when the program runs under its own title; empty otherwise.
     std::string WebSiteAddress;
