@@ -142,6 +142,20 @@ TEST_F(Behaviour, EnterAndEscapeDoNotToggleAGroupedButton) {
     EXPECT_TRUE(Ok->Down());
 }
 
+TEST_F(Behaviour, EnterAndEscapeSuppressTheDropDownOfAButtonThatAsksSo) {
+    Ok->SetDefault(true);
+    List->SetFocus();
+    Pump();
+    std::vector<bool> seen;
+    Ok->OnClick = [&](TObject*) { seen.push_back(Ok->Suppressed()); };
+    Key(win::VK_RETURN);
+    Ok->SetDropDownOnEnter(false);
+    Key(win::VK_RETURN);
+    Chord(win::VK_MENU, 'O');
+    EXPECT_EQ(seen, (std::vector<bool>{false, true, false}));
+    EXPECT_FALSE(Ok->Suppressed());
+}
+
 TEST_F(Behaviour, AClickSetsTheFormsModalResultToTheButtonsBeforeItsHandlerRuns) {
     Form->SetModalResult(mrAbort);
     TModalResult seen = -1;

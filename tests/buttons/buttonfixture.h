@@ -16,6 +16,7 @@ public:
     int Paints = 0;
     TButtonLook LookNow() const { return Look(); }
     TRect CaptionRect() const { return GetCaptionRect(); }
+    bool Suppressed() const { return DropDownSuppressed(); }
 
 protected:
     void Paint() override {

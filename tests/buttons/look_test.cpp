@@ -210,6 +210,27 @@ TEST_F(Look, ARightAlignedCaptionLeavesRoomForItsShadow) {
     EXPECT_EQ(InkBounds(*Ok, 0)->Right, disabled->Right - 5);
 }
 
+TEST_F(Look, RightToLeftMirrorsTheCaptionsAlignment) {
+    Ok->SetCaption("H");
+    Ok->SetAlignment(taRightJustify);
+    Pump();
+    const std::optional<TRect> right = InkBounds(*Ok, 0);
+    Ok->SetAlignment(taLeftJustify);
+    Pump();
+    const std::optional<TRect> left = InkBounds(*Ok, 0);
+    ASSERT_TRUE(right && left);
+    EXPECT_LT(left->Right, right->Left);
+    // Inherited from the form, left becomes right.
+    Form->SetBiDiMode(bdRightToLeft);
+    Pump();
+    EXPECT_EQ(Ok->BiDiMode(), bdRightToLeft);
+    EXPECT_EQ(InkBounds(*Ok, 0), right);
+    // Reading order alone keeps the alignment.
+    Ok->SetBiDiMode(bdRightToLeftReadingOnly);
+    Pump();
+    EXPECT_EQ(InkBounds(*Ok, 0), left);
+}
+
 TEST_F(Look, DisabledCaptionsAreGreyUnlessTheFaceIsGreyAlready) {
     EXPECT_NEAR(Darkest(*Ok), 0, 16);
     Ok->SetEnabled(false);
