@@ -3,14 +3,6 @@
 #include "buttons/bitbtn.h"
 #include "buttons/captiontext.h"
 
-namespace {
-
-TRect Moved(const TRect& r, int dx, int dy) {
-    return Rect(r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy);
-}
-
-} // namespace
-
 TPoint TStyledBitBtn::GetGlyphSize() const {
     if (HasImageListGlyph())
         return {FImages->Width(), FImages->Height()};
@@ -81,7 +73,7 @@ TRect TStyledBitBtn::GetGlyphRect() const {
     const bool themed = UsesThemes();
     TRect r = TStyledButton::GetCaptionRect();
     if (pressed)
-        r = Moved(r, -1, themed ? 0 : -1);
+        r = OffsetRect(r, -1, themed ? 0 : -1);
     const TPoint glyph = GetGlyphSize();
     const TButtonLayout layout = EffectiveLayout();
     if (FMargin >= 0) {
@@ -122,5 +114,5 @@ TRect TStyledBitBtn::GetGlyphRect() const {
         r.Top += (r.Bottom - r.Top - glyph.Y + 1) / 2;
     r.Right = r.Left + glyph.X;
     r.Bottom = r.Top + glyph.Y;
-    return pressed ? Moved(r, themed ? 2 : 1, themed ? 0 : 1) : r;
+    return pressed ? OffsetRect(r, themed ? 2 : 1, themed ? 0 : 1) : r;
 }

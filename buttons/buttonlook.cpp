@@ -7,10 +7,6 @@
 
 namespace {
 
-TRect Shrunk(const TRect& r, int by) {
-    return Rect(r.Left + by, r.Top + by, r.Right - by, r.Bottom - by);
-}
-
 void Line(TCanvas& canvas, int x1, int y1, int x2, int y2) {
     canvas.MoveTo(x1, y1);
     canvas.LineTo(x2, y2);
@@ -107,17 +103,17 @@ TRect PaintHotTrackFace(TCanvas& canvas, const TRect& client, const TButtonLook&
     TRect q = client;
     if (!look.Enabled) {
         PaintOuterRing(canvas, q, look.ParentColor, look.ParentColor);
-        q = Shrunk(q, 1);
+        q = InflatedRect(q, -1, -1);
         PaintInnerRing(canvas, q,
                        look.Color == clBtnFace ? Lighten(clBtnShadow, 30) : Darken(look.Color, 80));
-        q = Shrunk(q, 1);
+        q = InflatedRect(q, -1, -1);
         Fill(canvas, q, look.Color);
         return q;
     }
     PaintOuterRing(canvas, q, Darken(look.ParentColor, 20), Lighten(look.ParentColor, 20));
-    q = Shrunk(q, 1);
+    q = InflatedRect(q, -1, -1);
     PaintInnerRing(canvas, q, look.FrameColor);
-    q = Shrunk(q, 1);
+    q = InflatedRect(q, -1, -1);
     if (look.PressedOrLatched()) {
         Fill(canvas, q, Darken(look.Color, 10));
         return q;

@@ -8,12 +8,6 @@
 
 namespace {
 
-// Enter and Escape click only without Shift, Ctrl or Alt.
-bool Unmodified() {
-    const TShiftState shift = KeyboardShiftState();
-    return !shift.Contains(ssShift) && !shift.Contains(ssCtrl) && !shift.Contains(ssAlt);
-}
-
 bool IsPushButton(const TControl* control) {
     return dynamic_cast<const TStyledButton*>(control) || dynamic_cast<const TButton*>(control);
 }
@@ -116,7 +110,7 @@ void TStyledButton::FocusChanged(const TControl* focused) {
 bool TStyledButton::DialogKey(const TMessage& message) {
     const bool mine = (message.WParam == win::VK_RETURN && FActive) ||
                       (message.WParam == win::VK_ESCAPE && FCancel);
-    if (!mine || !Unmodified() || !CanFocus())
+    if (!mine || !NoModifierKeys() || !CanFocus())
         return false;
     FDropDownSuppressed = !FDropDownOnEnter;
     const TScopeExit clicked([this] { FDropDownSuppressed = false; });

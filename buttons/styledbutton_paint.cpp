@@ -5,18 +5,6 @@
 #include "buttons/styledbutton.h"
 #include "gui/graphics/bitmap.h"
 
-namespace {
-
-TRect Shrunk(const TRect& r, int by) {
-    return Rect(r.Left + by, r.Top + by, r.Right - by, r.Bottom - by);
-}
-
-TRect Moved(const TRect& r, int dx, int dy) {
-    return Rect(r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy);
-}
-
-} // namespace
-
 TButtonLook TStyledButton::Look() const {
     TButtonLook look;
     look.Enabled = Enabled();
@@ -41,9 +29,10 @@ void TStyledButton::Paint() {
     const TButtonLook look = Look();
     const bool flat = HotTrack() || UsesThemes();
     const TRect client = ClientRect();
-    TRect focus = Shrunk(client, flat ? 3 : 4);
+    const int inset = flat ? 3 : 4;
+    TRect focus = InflatedRect(client, -inset, -inset);
     if (FGroupIndex != 0 && look.PressedOrLatched())
-        focus = Moved(focus, 1, 1);
+        focus = OffsetRect(focus, 1, 1);
     TRect face = client;
     if (UsesThemes())
         face = PaintThemedFace(canvas, Handle(), client, look);
@@ -81,11 +70,11 @@ void TStyledButton::BuildDownPattern(TBitmap& bitmap) {
 }
 
 TRect TStyledButton::GetCaptionRect() const {
-    const TRect rect = Shrunk(ClientRect(), 5);
+    const TRect rect = InflatedRect(ClientRect(), -5, -5);
     const bool classic = !HotTrack() && !UsesThemes();
     const bool latched = FLatchState == lsDown || FLatchState == lsExclusive;
     if (classic && (PressedLook() || (FGroupIndex != 0 && latched)))
-        return Moved(rect, 1, 1);
+        return OffsetRect(rect, 1, 1);
     return rect;
 }
 

@@ -191,6 +191,8 @@ private:
 TShiftState MouseShiftState(win::WPARAM keys);
 // The state of the modifier keys now.
 TShiftState KeyboardShiftState();
+// Neither Shift, Ctrl nor Alt is held now, as Enter and Escape need to click a button.
+bool NoModifierKeys();
 
 // The control that holds the mouse capture (a windowed control, or a graphic control whose
 // parent holds it on its behalf); null when no control does.

@@ -5,16 +5,6 @@
 #include "platform/gdi/owned.h"
 #include "platform/theme/theme.h"
 
-namespace {
-
-// Enter and Escape click only without Shift, Ctrl or Alt.
-bool Unmodified() {
-    const TShiftState shift = KeyboardShiftState();
-    return !shift.Contains(ssShift) && !shift.Contains(ssCtrl) && !shift.Contains(ssAlt);
-}
-
-} // namespace
-
 TButton::TButton(TComponent* owner) : TCustomControl(owner) {
     // A quick second click is a click of its own, and the button paints all of itself.
     SetControlStyle(ControlStyle() - TControlStyle{csDoubleClicks} + TControlStyle{csOpaque});
@@ -61,7 +51,7 @@ void TButton::WndProc(TMessage& message) {
     case CM_DIALOGKEY: {
         const bool mine = (message.WParam == win::VK_RETURN && FActive) ||
                           (message.WParam == win::VK_ESCAPE && FCancel);
-        if (mine && Unmodified() && CanFocus()) {
+        if (mine && NoModifierKeys() && CanFocus()) {
             Click();
             message.Result = 1;
             return;
