@@ -161,9 +161,13 @@ TEST_F(GlyphButton, StandardKindsSetTheirCaptionRolesResultAndGlyph) {
     EXPECT_EQ(Button->ModalResult(), mrNo);
     Button->SetKind(bkAll);
     EXPECT_EQ(Button->ModalResult(), mrAll);
-    // A changed role makes it a custom button; so does a glyph of the user's.
+    // A changed role makes it a custom button; so does a glyph of the user's. Setting the
+    // kind again brings its settings back.
     Button->SetModalResult(mrAbort);
     EXPECT_EQ(Button->Kind(), bkCustom);
+    Button->SetKind(bkAll);
+    EXPECT_EQ(Button->ModalResult(), mrAll);
+    Button->SetModalResult(mrAbort);
     Button->SetKind(bkRetry);
     EXPECT_EQ(Button->Kind(), bkRetry);
     Button->SetGlyph(GlyphStrip(1).get());

@@ -1,6 +1,7 @@
 // Gradients on small bitmaps: where each colour lands, how bands merge, and that every pixel
 // of the rectangle is painted (the bitmaps start white; the gradients here never are).
 
+#include "buttons/gradient_bands.h"
 #include "buttons/gradients.h"
 #include "pictures.h"
 
@@ -179,6 +180,20 @@ TEST(Gradients, DiagonalsRunFromCornerToCornerWithoutGaps) {
     EXPECT_EQ(WhitePixels(up->Canvas(), Rect(0, 0, 30, 20)), 0);
     EXPECT_EQ(up->Canvas().Pixels(29, 19), kBlue);
     EXPECT_GT(gdi::GetRValue(up->Canvas().Pixels(0, 0)), 230);
+}
+
+TEST(Gradients, AOneColumnCentredGradientIsStillAcrossTheWidth) {
+    auto narrow = Surface(1, 12);
+    DrawGradient(narrow->Canvas(), Rect(0, 0, 1, 12), gsHorizontalCenter, kRed, kBlue, 0);
+    for (int y = 0; y < 12; ++y)
+        EXPECT_EQ(narrow->Canvas().Pixels(0, y), kBlue) << y;
+}
+
+TEST(Gradients, ColoursSteppedPastTheirEndStayWithinTheirChannels) {
+    gradient::TColourStep step(gdi::RGB(0, 255, 10), gdi::RGB(255, 0, 10), 10);
+    for (int i = 0; i < 12; ++i)
+        step.Next();
+    EXPECT_EQ(step.Colour(), gdi::RGB(255, 0, 10));
 }
 
 TEST(Gradients, TheRingPaintsOnlyTheOuterTwoPixelsAndResetsTheClip) {
