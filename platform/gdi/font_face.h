@@ -51,6 +51,7 @@ private:
 
     struct TFace;
     std::unique_ptr<TFace> FFace;
+    bool FStrengthen = false;
     bool FSynthBold = false;
     bool FSynthItalic = false;
     TEXTMETRIC FMetrics;
