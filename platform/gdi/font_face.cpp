@@ -100,18 +100,19 @@ struct TFontInstance::TFace {
     }
 };
 
-std::shared_ptr<TFontInstance> TFontInstance::Get(const LOGFONT& font) {
-    using TKey = std::tuple<std::string, LONG, bool, bool, bool, bool>;
+std::shared_ptr<TFontInstance> TFontInstance::Get(const LOGFONT& font, int scale) {
+    using TKey = std::tuple<std::string, LONG, int, bool, bool, bool, bool>;
     static std::map<TKey, std::shared_ptr<TFontInstance>> cache;
-    const TKey key{Lower(font.lfFaceName), font.lfHeight,         font.lfWeight >= kBoldWeight,
-                   font.lfItalic != 0,     font.lfUnderline != 0, font.lfStrikeOut != 0};
+    const TKey key{Lower(font.lfFaceName),       font.lfHeight,      scale,
+                   font.lfWeight >= kBoldWeight, font.lfItalic != 0, font.lfUnderline != 0,
+                   font.lfStrikeOut != 0};
     auto& slot = cache[key];
     if (!slot)
-        slot = std::make_shared<TFontInstance>(font);
+        slot = std::make_shared<TFontInstance>(font, scale);
     return slot;
 }
 
-TFontInstance::TFontInstance(const LOGFONT& font) : FFace(std::make_unique<TFace>()) {
+TFontInstance::TFontInstance(const LOGFONT& font, int scale) : FFace(std::make_unique<TFace>()) {
     const bool bold = font.lfWeight >= kBoldWeight;
     const bool italic = font.lfItalic != 0;
     const TFontFile file = FindFontFile(font.lfFaceName, bold, italic);
@@ -128,27 +129,28 @@ TFontInstance::TFontInstance(const LOGFONT& font) : FFace(std::make_unique<TFace
         FSynthBold = bold && !(style & FT_STYLE_FLAG_BOLD);
         FSynthItalic = italic && !(style & FT_STYLE_FLAG_ITALIC);
     }
-    ComputeMetrics(font);
+    ComputeMetrics(font, scale);
 }
 
 TFontInstance::~TFontInstance() = default;
 
 // Cell height = ascent + descent of the win metrics scaled to the em; a positive request
 // height is the cell height itself, a negative one the em.
-void TFontInstance::ComputeMetrics(const LOGFONT& font) {
+void TFontInstance::ComputeMetrics(const LOGFONT& font, int deviceScale) {
     const TDesign& d = FFace->Design;
     const double cellUnits = std::max(1, d.WinAscent + d.WinDescent);
-    double em = font.lfHeight < 0 ? -double(font.lfHeight) : kDefaultEm;
-    if (font.lfHeight > 0)
-        em = font.lfHeight * d.UnitsPerEm / cellUnits;
+    const double height = double(font.lfHeight) * deviceScale;
+    double em = height < 0 ? -height : kDefaultEm * deviceScale;
+    if (height > 0)
+        em = height * d.UnitsPerEm / cellUnits;
     const double scale = em / d.UnitsPerEm;
 
     TEXTMETRIC& m = FMetrics;
     m.tmAscent = Round(d.WinAscent * scale);
     m.tmDescent = Round(d.WinDescent * scale);
-    if (font.lfHeight > 0) {
-        m.tmAscent = Round(font.lfHeight * d.WinAscent / cellUnits);
-        m.tmDescent = font.lfHeight - m.tmAscent;
+    if (height > 0) {
+        m.tmAscent = Round(height * d.WinAscent / cellUnits);
+        m.tmDescent = int(height) - m.tmAscent;
     }
     m.tmHeight = m.tmAscent + m.tmDescent;
     m.tmInternalLeading = std::max(0, m.tmHeight - Round(em));
