@@ -2,7 +2,8 @@
 # Starts the launcher on a virtual display of its own, finds its window by title, checks the
 # client size, the placement and the painting, clicks through the categories checking that
 # every category tile and tool entry shows an icon, clicks the Data CD entry and waits for the
-# demo tool it starts, opens the About window through the help menu and closes it with Enter,
+# window its program shows when no burning application is installed, opens the About window
+# through the help menu and closes it with Enter,
 # saves screenshots and closes the windows with their caption's close box. Every wait has a
 # limit, so the test cannot hang.
 # Usage: brenlow_window.sh PROGRAM CLOSE-WINDOW-TOOL OUTPUT-FOLDER
@@ -14,6 +15,7 @@ work="$(mktemp -d)"
 xvfb=""
 launcher=""
 tool=""
+source "$(dirname "$0")/common.sh"
 
 cleanup() {
     for pid in "$tool" "$launcher" "$xvfb"; do
@@ -30,26 +32,10 @@ fail() {
     exit 1
 }
 
-# Waits up to ten seconds for a process to end.
-ended() {
-    for _ in $(seq 100); do
-        kill -0 "$1" 2>/dev/null || return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# Xvfb picks a free display itself and writes its number to descriptor 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "the virtual display did not start"
-export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-
-"$program" 2>"$work/launcher.log" &
+start_display
+# Nothing on PATH or in the applications folders can burn a disc.
+mkdir "$work/empty"
+PATH="$work/empty" XDG_DATA_HOME="$work/empty" XDG_DATA_DIRS="$work/empty" "$program" 2>"$work/launcher.log" &
 launcher=$!
 window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Brenlow$' | head -n 1)" ||
     fail "no visible window titled Brenlow appeared"
@@ -116,13 +102,13 @@ done
 xdotool mousemove $((left + 186 + 200)) $((top + 10 + 37))
 sleep 0.2
 xdotool click 1
-tool_window="$(timeout 20 xdotool search --sync --onlyvisible --name '^FileWriter\.exe' | head -n 1)" ||
-    fail "the Data CD entry did not start the FileWriter.exe demo tool"
+tool_window="$(visible_window '^Data discs$')" ||
+    fail "the Data CD entry did not show that no burning application is installed"
 tool="$(xdotool getwindowpid "$tool_window" 2>/dev/null || true)"
 
-"$close_window" "$tool_window" || fail "the close request could not reach the demo tool"
+close_titled "$close_window" '^Data discs$' || fail "FileWriter.exe's window did not close"
 if [ -n "$tool" ]; then
-    ended "$tool" || fail "the demo tool did not end after its window was closed"
+    ended "$tool" || fail "FileWriter.exe did not end after its window was closed"
     tool=""
 fi
 # The help button (client 8,432, 46 x 42) opens its menu right under it, over the black
@@ -168,4 +154,4 @@ status=0
 wait "$launcher" || status=$?
 launcher=""
 [ "$status" -eq 0 ] || fail "the launcher ended with status $status"
-echo "PASS: window found, 658 x 478, centred, painted; every category tile and tool entry has its icon; Data CD started the demo tool; the help menu opened About Brenlow centred over the window and Enter closed it; screenshots in $output"
+echo "PASS: window found, 658 x 478, centred, painted; every category tile and tool entry has its icon; Data CD explained what to install; the help menu opened About Brenlow centred over the window and Enter closed it; screenshots in $output"

@@ -71,7 +71,7 @@ TEST_F(About, TheHelpMenuOpensUnderTheHelpButtonWithTheTitleInItsCaptions) {
     EXPECT_EQ(Window->MediaOntheWeb1->Caption(), "Brenlow On the Web...");
     EXPECT_EQ(Window->AboutMedia1->Caption(), "A&bout Brenlow...");
     const TPoint origin = Window->ClientOrigin();
-    const TButton& help = *Window->ButtonHelp;
+    const TControl& help = *Window->ButtonHelp;
     win::RECT menu{};
     Script({[&] {
         menu = OuterRect(win::FindWindow(PopupMenuWindowClass, nullptr));
