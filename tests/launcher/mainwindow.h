@@ -8,6 +8,8 @@
 #include "tests/support/standins.h"
 
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,11 @@ protected:
     // to have run; empty when it did not run.
     std::vector<std::string> RecordOf(const std::string& name) const;
     bool Started(const std::string& name) const;
+
+    // An artwork file of assets/ as the codec decodes it, read once.
+    static const TPNGObject& Artwork(const std::string& file);
+    // Pixel (x, y) of an image blended by the codec's formula over a background.
+    static gdi::COLORREF Blended(const TPNGObject& image, int x, int y, gdi::COLORREF background);
 
     // The centre of an item of a list, in the list's client coordinates.
     static TPoint ItemCentre(const TListBox& list, int index);
