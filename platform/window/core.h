@@ -78,6 +78,10 @@ void DrawChildFrame(HWND window);
 
 // Shown, enabled, not a borderless popup and not WS_EX_NOACTIVATE.
 bool CanBeActive(const TWindow& window);
+// The window that blocks a disabled window: the frontmost shown window it owns that can be
+// active, found through the windows it owns in turn (a box over a modal window over it);
+// null when there is none.
+HWND BlockingWindow(HWND owner);
 // Makes a top-level window (null: none) the active one; a disabled window passes it on to
 // an enabled window it owns.
 void Activate(HWND window, WORD how);

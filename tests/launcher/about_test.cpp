@@ -12,6 +12,7 @@
 #include <ctime>
 #include <fstream>
 #include <memory>
+#include <utility>
 
 namespace launchertest {
 namespace {
@@ -207,6 +208,31 @@ TEST_F(About, TheLinksOpenTheirAddressesAndMailGoesToMailto) {
             }});
     Window->AboutMedia1Click(Window->AboutMedia1);
     EXPECT_EQ(ShownAbout(), nullptr);
+}
+
+// Without an opener the logo's click ends in the shell's box, which blocks the About window:
+// clicking the logo again while the box shows opens no second box.
+TEST_F(About, TheShellsBoxBlocksTheAboutWindowItCameFrom) {
+    fs::copy_file(fs::path(BRENLOW_ASSETS_DIR) / LogoFileName, Tools / LogoFileName);
+    shell::SetOpener((Tools / "no-such-opener").string());
+    Open();
+    // The logo's corner, clear of the box centred over the main window.
+    bool clickedAgain = false;
+    OnBox = [&](win::HWND box) {
+        EXPECT_EQ(win::GetParent(box), ShownAbout()->Handle());
+        if (std::exchange(clickedAgain, true))
+            return;
+        for (int i = 0; i < 3; ++i) {
+            QueueClick(*ShownAbout()->ImageLeft, 20, 20);
+            Headless->Advance(1000);
+        }
+    };
+    Script({[&] { QueueClick(*ShownAbout()->ImageLeft, 20, 20); },
+            [&] { Headless->Key(win::VK_RETURN); }});
+    Window->AboutMedia1Click(Window->AboutMedia1);
+    EXPECT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(ShownAbout(), nullptr);
+    EXPECT_TRUE(win::IsWindowEnabled(Window->Handle()));
 }
 
 TEST_F(About, EnterClosesTheWindowUnlessTheUpdateButtonHasTheFocus) {
