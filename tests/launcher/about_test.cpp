@@ -8,6 +8,7 @@
 #include "mainwindow.h"
 #include "platform/shell/shell.h"
 #include "png/pngobject.h"
+#include "tests/support/fifo.h"
 
 #include <ctime>
 #include <fstream>
@@ -301,6 +302,25 @@ TEST_F(About, ABadOrMissingLogoIsReportedAndTheWindowStillOpensWithAnEmptyLogoAr
     Window->AboutMedia1Click(Window->AboutMedia1);
     ASSERT_EQ(Boxes.size(), 2u);
     EXPECT_NE(Boxes[1].find(LogoFileName), std::string::npos) << Boxes[1];
+}
+
+// A FIFO named like the version file would stall the window as it opens; a folder named like
+// the logo is no PNG with an invalid header but no file at all.
+TEST_F(About, AFifoOrFolderInPlaceOfTheVersionFileOrLogoCountsAsMissing) {
+    testsupport::TStallingFifo versionFile(Tools / VersionFileName);
+    fs::create_directory(Tools / LogoFileName);
+    Open();
+    bool opened = false;
+    Script({[&] {
+        opened = true;
+        EXPECT_EQ(ShownAbout()->LabalTitle->Caption(), "Brenlow ");
+        Headless->Key(win::VK_RETURN);
+    }});
+    Window->AboutMedia1Click(Window->AboutMedia1);
+    EXPECT_TRUE(opened);
+    EXPECT_FALSE(versionFile.Rescued());
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_NE(Boxes[0].find("Is a directory"), std::string::npos) << Boxes[0];
 }
 
 // 74 bytes claiming 65535 x 65535 RGBA pixels; the image data holds a few zero rows.
