@@ -400,10 +400,11 @@ private:
                 BackendFocusChanged(handle, false);
             break;
         case SDL_WINDOWEVENT_LEAVE: {
-            // The pointer is over no window of ours now: report where it really is.
+            // The pointer is over no window of ours now, though another program's window
+            // there may cover one: report where it is.
             int x = 0, y = 0;
             SDL_GetGlobalMouseState(&x, &y);
-            QueuePointer(TInputKind::ikMouseMove, {x, y}, 0);
+            QueuePointer(TInputKind::ikMouseLeave, {x, y}, 0);
             break;
         }
         default:

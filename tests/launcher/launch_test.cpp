@@ -59,6 +59,18 @@ TEST_F(Launching, TheDownArrowInTheToolListStartsTheNewlySelectedTool) {
     EXPECT_FALSE(Started("SoundRipper.exe"));
 }
 
+// The started tool's window opens under the pointer and is closed at once: clicking the
+// entry again right then starts the tool again, as any click on an entry does.
+TEST_F(Launching, AClickRightAfterAToolWindowCoveredThePointerStartsTheToolAgain) {
+    ClickTool(0);
+    EXPECT_EQ(RecordOf("FileWriter.exe"), PlainStart());
+    std::filesystem::remove(Tools / "FileWriter.exe.record");
+    Headless->MouseLeave();
+    Headless->Advance(200);
+    ClickTool(0);
+    EXPECT_EQ(RecordOf("FileWriter.exe"), PlainStart());
+}
+
 TEST_F(Launching, AMissingToolIsReportedByTheShellAndChangesNothing) {
     Click(*Window->ListBoxMain, 80, 2 * 80 + 40); // Video: MovieWriter.exe is not there
     std::vector<TCursor> cursorsWhileReported;
