@@ -202,6 +202,10 @@ bool IsWindow(HWND window) {
     return Find(window) != nullptr;
 }
 
+int LiveWindows() {
+    return int(State().Windows.size());
+}
+
 TWindowProcedure* SetWindowProcedure(HWND handle, TWindowProcedure* procedure) {
     TWindow* window = Find(handle);
     if (!window)

@@ -11,9 +11,8 @@ namespace fs = std::filesystem;
 void TMainWindowTest::SetUp() {
     TGuiTest::SetUp();
     InitializeLauncher();
-    shell::SetStartReport([this](const std::string& program) {
-        StartedPrograms.push_back(fs::path(program).filename().string());
-    });
+    shell::SetStartReport(
+        [this](const std::string& program) { StartedPrograms.push_back(program); });
 }
 
 void TMainWindowTest::TearDown() {
@@ -38,7 +37,9 @@ std::vector<std::string> TMainWindowTest::RecordOf(const std::string& name) cons
 }
 
 int TMainWindowTest::Starts(const std::string& name) const {
-    return int(std::count(StartedPrograms.begin(), StartedPrograms.end(), name));
+    return int(
+        std::count_if(StartedPrograms.begin(), StartedPrograms.end(),
+                      [&](const std::string& path) { return fs::path(path).filename() == name; }));
 }
 
 TPoint TMainWindowTest::ItemCentre(const TListBox& list, int index) {

@@ -36,7 +36,7 @@ protected:
     static TFormAbout* ShownAbout();
 
     TMainForm* Window = nullptr;
-    std::vector<std::string> StartedPrograms; // file names, in the order started
+    std::vector<std::string> StartedPrograms; // paths, in the order started
     testsupport::TScratchFolder Scratch{"launcher_test"};
     const std::filesystem::path& Tools = Scratch.Path();
 };
