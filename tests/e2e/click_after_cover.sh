@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # A click on a tool entry right after another program's window opened and closed under the
 # pointer starts the tool, as every click on an entry does; it is no second half of a double
-# click with the click before. The launcher runs from a folder of its own whose stand-in tool
-# records each start.
+# click with the click before. The launcher runs from a folder of its own, named with blanks,
+# quotes, '$', a leading dash and letters beyond ASCII, whose stand-in tool records each start.
 # Usage: click_after_cover.sh PROGRAM COVER-POINTER-TOOL ROUNDS
 set -euo pipefail
 work="$(mktemp -d)"
 source "$(dirname "$0")/lib.sh"
-program="$work/$(basename "$1")"
+folder="$work/-Brenlow's \"tools\" \$HOME Grüße"
+mkdir "$folder"
+program="$folder/$(basename "$1")"
 cover="$2"
 rounds="$3"
-cp "$1" "$work"
-printf '#!/bin/sh\necho started >>"%s"\n' "$work/starts" >"$work/FileWriter.exe"
-chmod +x "$work/FileWriter.exe"
+cp "$1" "$folder"
+printf '#!/bin/sh\necho started >>"%s"\n' "$work/starts" >"$folder/FileWriter.exe"
+chmod +x "$folder/FileWriter.exe"
 
 # Waits up to ten seconds for the tool to have been started this many times.
 started() {
