@@ -3,12 +3,12 @@
 
 #include "platform/window/core.h"
 #include "platform/window/make_backend.h"
+#include "platform/window/sdl_display.h"
 #include "platform/window/sdl_keys.h"
 #include "platform/window/sdl_x11.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_syswm.h>
-#include <cstdlib>
 #include <string>
 #include <unordered_map>
 
@@ -49,43 +49,6 @@ UINT ButtonKey(Uint8 button) {
     }
 }
 
-// The video drivers that show windows to a user, each with the variable that names its
-// display. SDL would fall back to others (a console's frame buffer, none at all), where a
-// window is never seen.
-struct TDisplayDriver {
-    const char* Name;
-    const char* Variable;
-};
-constexpr TDisplayDriver DisplayDrivers[] = {{"x11", "DISPLAY"}, {"wayland", "WAYLAND_DISPLAY"}};
-
-// The drivers whose display is named, in SDL's order of preference, for its hint.
-std::string NamedDrivers() {
-    std::string drivers;
-    for (const TDisplayDriver& driver : DisplayDrivers) {
-        const char* value = std::getenv(driver.Variable);
-        if (value && *value)
-            drivers += (drivers.empty() ? "" : ",") + std::string(driver.Name);
-    }
-    return drivers;
-}
-
-// Why no display could be opened, naming each variable and the value tried.
-std::string DisplayProblem() {
-    std::string problem = "Cannot open a display:";
-    const char* separator = " ";
-    for (const TDisplayDriver& driver : DisplayDrivers) {
-        const char* value = std::getenv(driver.Variable);
-        problem += separator;
-        if (value && *value)
-            problem += "no display server accepts a connection at " + std::string(driver.Variable) +
-                       "=\"" + value + "\"";
-        else
-            problem += std::string(driver.Variable) + " is not set";
-        separator = "; ";
-    }
-    return problem + ".";
-}
-
 // A top-level window's SDL window, and the window that owns it.
 struct TNative {
     SDL_Window* Window = nullptr;
@@ -102,7 +65,7 @@ public:
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
         x11::InstallErrorHandler();
-        const std::string drivers = NamedDrivers();
+        const std::string drivers = DisplayDrivers();
         SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
         if (drivers.empty() || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
             throw EBackendUnavailable(DisplayProblem());
