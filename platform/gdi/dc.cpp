@@ -105,6 +105,10 @@ void Reselect(DeviceContext& dc, const TContextState& saved) {
 
 } // namespace
 
+int LiveContexts() {
+    return int(Contexts().size());
+}
+
 DeviceContext* FindContext(HDC dc) {
     auto it = Contexts().find(dc);
     return it == Contexts().end() ? nullptr : it->second.get();

@@ -20,6 +20,19 @@ bool DeleteObject(HGDIOBJ object);
 HGDIOBJ GetStockObject(int index);
 bool IsValidObject(HGDIOBJ object);
 
+// How many objects of each kind (stock objects aside) and device contexts are alive: what a
+// program holds, to see that it gives back all it takes.
+struct TLiveObjects {
+    int Bitmaps = 0;
+    int Brushes = 0;
+    int Pens = 0;
+    int Fonts = 0;
+    int Palettes = 0;
+    int Contexts = 0;
+    bool operator==(const TLiveObjects&) const = default;
+};
+TLiveObjects LiveObjects();
+
 // ---- Bitmaps --------------------------------------------------------------------------------
 
 // Device-independent section of 1, 4, 8, 24 or 32 bits per pixel, rows padded to 4 bytes,

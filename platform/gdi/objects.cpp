@@ -1,5 +1,6 @@
 #include "platform/gdi/objects.h"
 
+#include "platform/gdi/dc.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/quarantine.h"
 
@@ -176,6 +177,33 @@ HGDIOBJ GetStockObject(int index) {
 
 bool IsValidObject(HGDIOBJ object) {
     return detail::FindObject(object) != nullptr;
+}
+
+TLiveObjects LiveObjects() {
+    TLiveObjects live;
+    for (const auto& [handle, entry] : detail::Table()) {
+        if (entry.Stock)
+            continue;
+        switch (entry.Object->Kind()) {
+        case TObjectKind::okBitmap:
+            ++live.Bitmaps;
+            break;
+        case TObjectKind::okBrush:
+            ++live.Brushes;
+            break;
+        case TObjectKind::okPen:
+            ++live.Pens;
+            break;
+        case TObjectKind::okFont:
+            ++live.Fonts;
+            break;
+        case TObjectKind::okPalette:
+            ++live.Palettes;
+            break;
+        }
+    }
+    live.Contexts = detail::LiveContexts();
+    return live;
 }
 
 } // namespace gdi

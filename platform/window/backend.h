@@ -7,8 +7,9 @@ namespace win {
 
 class THeadless;
 
-// Real windows on the desktop (X11, or Wayland through XWayland). Raises
-// EBackendUnavailable when no display can be opened.
+// Real windows on the desktop: on the X server that DISPLAY names, else on the Wayland
+// compositor that WAYLAND_DISPLAY names. Raises EBackendUnavailable, naming the variables
+// and the values tried, when neither can be opened.
 void UseSdlBackend();
 // Offscreen windows; the returned object injects input and reads pixels (headless.h). It
 // lives until Shutdown or the next selection. Window surfaces hold deviceScale x deviceScale

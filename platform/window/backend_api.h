@@ -31,6 +31,7 @@ enum class TShowState { ssHidden, ssNormal, ssMinimized, ssMaximized };
 
 enum class TInputKind {
     ikMouseMove,
+    ikMouseLeave, // the pointer went onto another program's window, or off all windows
     ikMouseDown,
     ikMouseUp,
     ikWheel,

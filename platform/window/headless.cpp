@@ -61,6 +61,7 @@ public:
         MouseDown(button);
         MouseUp(button);
     }
+    void MouseLeave() override { Queue(TInputKind::ikMouseLeave, 0); }
     void Wheel(int delta) override {
         TInputEvent event = Event(TInputKind::ikWheel, 0);
         event.Delta = delta;

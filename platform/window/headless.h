@@ -45,6 +45,9 @@ public:
     virtual void MouseUp(UINT button) = 0;
     // Move, press and release.
     virtual void Click(int x, int y, UINT button) = 0;
+    // The pointer went onto another program's window (one that opened under it, say),
+    // without moving.
+    virtual void MouseLeave() = 0;
     // Wheel distance in multiples of WHEEL_DELTA.
     virtual void Wheel(int delta) = 0;
 

@@ -102,7 +102,8 @@ struct TState {
     HWND Capture = nullptr;
     HWND MouseWindow = nullptr; // the window that was last sent WM_MOUSEENTER
     POINT Pointer;
-    bool PointerKnown = false; // no pointer input has arrived yet
+    bool PointerKnown = false;     // no pointer input has arrived yet
+    bool PointerElsewhere = false; // over another program's window
     std::array<bool, 256> KeysDown{};
     TClick LastClick;
     HCURSOR Cursor = nullptr;

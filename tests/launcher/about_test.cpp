@@ -8,10 +8,12 @@
 #include "mainwindow.h"
 #include "platform/shell/shell.h"
 #include "png/pngobject.h"
+#include "tests/support/fifo.h"
 
 #include <ctime>
 #include <fstream>
 #include <memory>
+#include <utility>
 
 namespace launchertest {
 namespace {
@@ -104,7 +106,7 @@ TEST_F(About, UnderAnotherTitleTheAddressesAreEmptyAndTheWebItemOpensNothing) {
     EXPECT_EQ(Window->AboutMedia1->Caption(), "A&bout Media Tools...");
     Script({[&] { QueueKeys({win::VK_DOWN, win::VK_RETURN}); }});
     Click(*Window->ButtonHelp, 5, 5);
-    EXPECT_FALSE(Started("opener")); // the shell is handed the empty address
+    EXPECT_EQ(Starts("opener"), 0); // the shell is handed the empty address
     EXPECT_TRUE(Boxes.empty());
     const std::unique_ptr<TFormAbout> about(new TFormAbout(*Window));
     EXPECT_EQ(about->LabalTitle->Caption(), "Media Tools ");
@@ -213,6 +215,31 @@ TEST_F(About, TheLinksOpenTheirAddressesAndMailGoesToMailto) {
     EXPECT_EQ(ShownAbout(), nullptr);
 }
 
+// Without an opener the logo's click ends in the shell's box, which blocks the About window:
+// clicking the logo again while the box shows opens no second box.
+TEST_F(About, TheShellsBoxBlocksTheAboutWindowItCameFrom) {
+    fs::copy_file(fs::path(BRENLOW_ASSETS_DIR) / LogoFileName, Tools / LogoFileName);
+    shell::SetOpener((Tools / "no-such-opener").string());
+    Open();
+    // The logo's corner, clear of the box centred over the main window.
+    bool clickedAgain = false;
+    OnBox = [&](win::HWND box) {
+        EXPECT_EQ(win::GetParent(box), ShownAbout()->Handle());
+        if (std::exchange(clickedAgain, true))
+            return;
+        for (int i = 0; i < 3; ++i) {
+            QueueClick(*ShownAbout()->ImageLeft, 20, 20);
+            Headless->Advance(1000);
+        }
+    };
+    Script({[&] { QueueClick(*ShownAbout()->ImageLeft, 20, 20); },
+            [&] { Headless->Key(win::VK_RETURN); }});
+    Window->AboutMedia1Click(Window->AboutMedia1);
+    EXPECT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(ShownAbout(), nullptr);
+    EXPECT_TRUE(win::IsWindowEnabled(Window->Handle()));
+}
+
 TEST_F(About, EnterClosesTheWindowUnlessTheUpdateButtonHasTheFocus) {
     Open();
     Script({[&] {
@@ -279,6 +306,25 @@ TEST_F(About, ABadOrMissingLogoIsReportedAndTheWindowStillOpensWithAnEmptyLogoAr
     Window->AboutMedia1Click(Window->AboutMedia1);
     ASSERT_EQ(Boxes.size(), 2u);
     EXPECT_NE(Boxes[1].find(LogoFileName), std::string::npos) << Boxes[1];
+}
+
+// A FIFO named like the version file would stall the window as it opens; a folder named like
+// the logo is no PNG with an invalid header but no file at all.
+TEST_F(About, AFifoOrFolderInPlaceOfTheVersionFileOrLogoCountsAsMissing) {
+    testsupport::TStallingFifo versionFile(Tools / VersionFileName);
+    fs::create_directory(Tools / LogoFileName);
+    Open();
+    bool opened = false;
+    Script({[&] {
+        opened = true;
+        EXPECT_EQ(ShownAbout()->LabalTitle->Caption(), "Brenlow ");
+        Headless->Key(win::VK_RETURN);
+    }});
+    Window->AboutMedia1Click(Window->AboutMedia1);
+    EXPECT_TRUE(opened);
+    EXPECT_FALSE(versionFile.Rescued());
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_NE(Boxes[0].find("Is a directory"), std::string::npos) << Boxes[0];
 }
 
 // 74 bytes claiming 65535 x 65535 RGBA pixels; the image data holds a few zero rows.

@@ -155,7 +155,7 @@ TEST_F(MainWindow, TheToolUnderThePointerBecomesSelectedAndStaysBelowTheLast) {
     EXPECT_EQ(Pixel(tools, 3, 3), White);
     MoveTo(tools, 200, 4 * 75 + 30); // below the four Data tools
     EXPECT_EQ(tools.ItemIndex(), 2);
-    EXPECT_FALSE(Started("FileWriter.exe"));
+    EXPECT_EQ(Starts("FileWriter.exe"), 0);
 }
 
 TEST_F(MainWindow, ClickingTheSelectedCategoryRefillsTheToolsFromTheFirst) {
