@@ -6,9 +6,11 @@
 #include "platform/window/sdl_display.h"
 #include "platform/window/sdl_keys.h"
 #include "platform/window/sdl_x11.h"
+#include "platform/window/sdl_x11_hints.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_syswm.h>
+#include <memory>
 #include <string>
 #include <unordered_map>
 
@@ -79,6 +81,7 @@ public:
             SDL_DestroyWindow(native.Window);
         for (auto& [resource, cursor] : FCursors)
             SDL_FreeCursor(cursor);
+        FHints.reset();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
 
@@ -89,7 +92,13 @@ public:
         return {bounds.w, bounds.h};
     }
 
-    TFrameMetrics FrameMetrics() override { return FMetrics; }
+    TFrameMetrics FrameMetrics() override {
+        if (!FFrameAsked) {
+            FFrameAsked = true;
+            AskFrame();
+        }
+        return FMetrics;
+    }
     DWORD Now() override { return DWORD(SDL_GetTicks64()); }
 
     void CreateTopLevel(HWND handle, const TTopLevelKind& kind) override {
@@ -110,10 +119,15 @@ public:
         FHandles[SDL_GetWindowID(window)] = handle;
         // A window given a new native window (the old one was lost) stays under its own.
         for (const auto& [other, native] : FWindows) {
-            if (native.Owner == handle && !native.Popup)
+            if (native.Owner != handle)
+                continue;
+            FHints->SetOwner(native.Window, window);
+            if (!native.Popup)
                 SDL_SetWindowModalFor(native.Window, window);
         }
-        if (SDL_Window* owner = WindowOf(kind.Owner); owner && !kind.Popup)
+        SDL_Window* owner = WindowOf(kind.Owner);
+        FHints->Describe(window, kind, owner);
+        if (owner && !kind.Popup)
             SDL_SetWindowModalFor(window, owner);
     }
 
@@ -138,7 +152,14 @@ public:
             SDL_HideWindow(window);
             break;
         case TShowState::ssNormal:
-            SDL_ShowWindow(window);
+            if (!(SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN)) {
+                SDL_ShowWindow(window);
+                // A window shown while its owner is disabled is modal for it: the window
+                // manager keeps it above its owner and passes it the owner's clicks.
+                const HWND owner = FWindows.at(handle).Owner;
+                if (owner && !IsWindowEnabled(owner))
+                    FHints->MakeModal(window);
+            }
             SDL_RestoreWindow(window);
             break;
         case TShowState::ssMinimized:
@@ -163,12 +184,13 @@ public:
             SDL_SetWindowTitle(window, caption.c_str());
     }
 
-    // SDL cannot take an icon back from a window, so one that loses its icon keeps showing
-    // the last one.
-    void SetIcon(HWND handle, const std::optional<commctrl::TIconRgba>& icon) override {
+    // Off X11, SDL takes one image and cannot take it back from a window, so one that loses
+    // its icon keeps showing the last one.
+    void SetIcon(HWND handle, const std::vector<commctrl::TIconRgba>& images) override {
         SDL_Window* window = WindowOf(handle);
-        if (!window || !icon)
+        if (!window || FHints->SetIcon(window, images) || images.empty())
             return;
+        const commctrl::TIconRgba* icon = &images.front();
         // SDL only reads the pixels: it converts them for the window manager.
         SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
             const_cast<gdi::BYTE*>(icon->Rgba.data()), icon->Width, icon->Height, 32,
@@ -309,6 +331,17 @@ private:
         QueueInput(event);
     }
 
+    // Learns the frame the window manager will give windows before the first is placed, so
+    // that windows centred by their outer size are centred as the user sees them.
+    void AskFrame() {
+        SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN);
+        if (!probe)
+            return;
+        if (const auto frame = x11::FrameOfWindowManager(probe))
+            FMetrics = *frame;
+        SDL_DestroyWindow(probe);
+    }
+
     // Learns the decorations the window manager adds from a decorated window.
     void MeasureFrame(HWND handle) {
         SDL_Window* window = WindowOf(handle);
@@ -436,6 +469,9 @@ private:
     std::unordered_map<Uint32, HWND> FHandles;
     std::unordered_map<int, SDL_Cursor*> FCursors;
     TFrameMetrics FMetrics;
+    bool FFrameAsked = false;
+    // Released before SDL closes the display connection it uses.
+    std::unique_ptr<x11::TWindowHints> FHints = std::make_unique<x11::TWindowHints>();
 };
 
 } // namespace
