@@ -12,6 +12,7 @@
 #include <SDL2/SDL_syswm.h>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace win::detail {
@@ -66,6 +67,10 @@ public:
         // Termination signals end the process as usual instead of becoming SDL events.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+        // Under Wayland SDL with libdecor follows a window that was hidden and destroyed into
+        // freed memory; without it, windows are plain xdg-shell toplevels that the compositor
+        // decorates where it offers to.
+        SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
         x11::InstallErrorHandler();
         const std::string drivers = DisplayDrivers();
         SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
@@ -104,7 +109,7 @@ public:
     void CreateTopLevel(HWND handle, const TTopLevelKind& kind) override {
         Uint32 flags = SDL_WINDOW_HIDDEN;
         if (kind.Popup)
-            flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
+            flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR | PopupFlag();
         if (kind.Sizable)
             flags |= SDL_WINDOW_RESIZABLE;
         SDL_Window* window = SDL_CreateWindow(kind.Caption.c_str(), kind.Client.left,
@@ -329,6 +334,13 @@ private:
         event.Point = point;
         event.Key = key;
         QueueInput(event);
+    }
+
+    // A menu is a popup menu to the window manager. Under Wayland SDL asks the compositor for
+    // one in a way it refuses, which ends the connection: a menu is a window of its own there.
+    static Uint32 PopupFlag() {
+        const char* driver = SDL_GetCurrentVideoDriver();
+        return driver && std::string_view(driver) == "wayland" ? 0 : SDL_WINDOW_POPUP_MENU;
     }
 
     // Learns the frame the window manager will give windows before the first is placed, so
