@@ -25,7 +25,8 @@ struct TTopLevelKind {
     RECT Client;          // screen coordinates
     bool Popup = false;   // borderless, at a screen position, never takes the focus itself
     bool Sizable = false; // WS_THICKFRAME
-    // The caption's buttons: the system menu with the close box, and the two boxes beside it.
+    // The caption's buttons: the system menu with the close box, and the two boxes beside it
+    // (never without the system menu).
     bool SystemMenu = false;
     bool MinimizeBox = false;
     bool MaximizeBox = false;

@@ -48,8 +48,8 @@ TMotifHints MotifHintsOf(const TTopLevelKind& kind) {
         }
     };
     offer(kind.SystemMenu, MwmFuncClose, MwmDecorMenu);
-    offer(kind.SystemMenu && kind.MinimizeBox, MwmFuncMinimize, MwmDecorMinimize);
-    offer(kind.SystemMenu && kind.MaximizeBox, MwmFuncMaximize, MwmDecorMaximize);
+    offer(kind.MinimizeBox, MwmFuncMinimize, MwmDecorMinimize);
+    offer(kind.MaximizeBox, MwmFuncMaximize, MwmDecorMaximize);
     offer(kind.Sizable, MwmFuncResize, MwmDecorResizeH);
     return hints;
 }
