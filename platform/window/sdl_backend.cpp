@@ -179,7 +179,7 @@ public:
 
     void PlaceTopLevel(HWND handle, const RECT& client) override {
         if (SDL_Window* window = WindowOf(handle)) {
-            SDL_SetWindowPosition(window, client.left, client.top);
+            FHints->Move(window, client.left, client.top);
             SDL_SetWindowSize(window, std::max(1, client.Width()), std::max(1, client.Height()));
         }
     }

@@ -2,6 +2,7 @@
 
 #include "platform/window/sdl_x11.h"
 
+#include <SDL2/SDL.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -86,6 +87,15 @@ void PlaceByClient(Display* display, Window window) {
     hints.flags |= PWinGravity;
     hints.win_gravity = StaticGravity;
     XSetWMNormalHints(display, window, &hints);
+}
+
+// Whether the window is on an X server and placed by its client area.
+bool PlacedByClient(SDL_Window* window) {
+    Display* display = DisplayOf(window);
+    XSizeHints hints{};
+    long supplied = 0;
+    return display && XGetWMNormalHints(display, WindowOf(window), &hints, &supplied) &&
+           (hints.flags & PWinGravity) && hints.win_gravity == StaticGravity;
 }
 
 // Names the program's process and its group leader on a window.
@@ -238,6 +248,14 @@ void TWindowHints::MakeModal(SDL_Window* window) {
     XSendEvent(display, DefaultRootWindow(display), False,
                SubstructureRedirectMask | SubstructureNotifyMask, &request);
     XFlush(display);
+}
+
+void TWindowHints::Move(SDL_Window* window, int x, int y) {
+    int top = 0, left = 0;
+    if (PlacedByClient(window) &&
+        SDL_GetWindowBordersSize(window, &top, &left, nullptr, nullptr) != 0)
+        top = left = 0;
+    SDL_SetWindowPosition(window, x + left, y + top);
 }
 
 bool TWindowHints::SetIcon(SDL_Window* window, const std::vector<commctrl::TIconRgba>& images) {

@@ -37,6 +37,10 @@ public:
     void SetOwner(SDL_Window* window, SDL_Window* owner);
     // Asks the window manager to keep a mapped window modal for its owner.
     void MakeModal(SDL_Window* window);
+    // Moves a window's client area to a screen point. SDL moves it as if the window manager
+    // placed windows by their frame, which the hints tell it not to: SDL is asked for the
+    // point further on by the frame.
+    void Move(SDL_Window* window, int x, int y);
     // Puts every image in the window's icon property.
     bool SetIcon(SDL_Window* window, const std::vector<commctrl::TIconRgba>& images);
 

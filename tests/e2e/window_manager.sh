@@ -8,10 +8,11 @@
 # modal and stays above the main window, whose clicks do nothing while it is open, and that
 # the close button of the frame ends the program. Every wait has a limit; windows that
 # vanish under a query count as gone.
-# Usage: window_manager.sh PROGRAM openbox|none
+# Usage: window_manager.sh PROGRAM openbox|none WINDOW-MANAGER-READY-TOOL
 set -euo pipefail
 program="$1"
 manager="$2"
+ready="$3"
 work="$(mktemp -d)"
 source "$(dirname "$0")/lib.sh"
 
@@ -28,13 +29,7 @@ start_display
 if [ "$manager" = openbox ]; then
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
     pids+=($!)
-    # Ready once it has announced itself on the root window.
-    for _ in $(seq 100); do
-        matches 'window id' xprop -root _NET_SUPPORTING_WM_CHECK && break
-        sleep 0.1
-    done
-    matches 'window id' xprop -root _NET_SUPPORTING_WM_CHECK ||
-        fail "openbox did not start"
+    "$ready" || fail "openbox did not start"
 fi
 
 "$program" 2>"$work/launcher.log" &

@@ -4,6 +4,7 @@
 #include "harness.h"
 #include "platform/window/queue.h"
 #include "tests/commctrl/pixels.h"
+#include "tests/support/window_manager.h"
 #include "tests/support/xvfb.h"
 
 #include <X11/Xatom.h>
@@ -11,7 +12,10 @@
 #include <X11/Xutil.h>
 #include <filesystem>
 #include <functional>
+#include <signal.h>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -56,24 +60,33 @@ protected:
         return true;
     }
 
-    // The viewable X windows titled Title, as another program sees them.
+    // The viewable X windows titled Title, as another program sees them: at the top of the
+    // tree, or inside the frames of a window manager.
     std::vector<::Window> Shown() {
         std::vector<::Window> found;
-        ::Window root = 0, parent = 0;
+        CollectShown(DefaultRootWindow(Other), found);
+        return found;
+    }
+
+    void CollectShown(::Window parent, std::vector<::Window>& found) {
+        ::Window root = 0, above = 0;
         ::Window* children = nullptr;
         unsigned count = 0;
-        XQueryTree(Other, DefaultRootWindow(Other), &root, &parent, &children, &count);
+        if (!XQueryTree(Other, parent, &root, &above, &children, &count))
+            return;
         for (unsigned i = 0; i < count; ++i) {
             char* name = nullptr;
             XWindowAttributes attributes{};
-            if (XFetchName(Other, children[i], &name) && name && std::string(name) == Title &&
-                XGetWindowAttributes(Other, children[i], &attributes) &&
-                attributes.map_state == IsViewable)
-                found.push_back(children[i]);
+            if (XFetchName(Other, children[i], &name) && name && std::string(name) == Title) {
+                if (XGetWindowAttributes(Other, children[i], &attributes) &&
+                    attributes.map_state == IsViewable)
+                    found.push_back(children[i]);
+            } else {
+                CollectShown(children[i], found);
+            }
             XFree(name);
         }
         XFree(children);
-        return found;
     }
 
     testsupport::TVirtualDisplay VirtualDisplay;
@@ -274,6 +287,73 @@ TEST_F(SdlHintsOnX, TheIconPropertyHoldsEverySize) {
     }
     EXPECT_EQ(images, (std::vector<std::pair<int, unsigned long>>{
                           {48, 0x80102030}, {16, 0xFF405060}, {32, 0xFF708090}}));
+}
+
+// With openbox managing the windows: it adds a frame around each.
+class SdlUnderWindowManager : public SdlOnX {
+protected:
+    void SetUp() override {
+        const char* arguments[] = {"openbox", "--sm-disable", nullptr};
+        ASSERT_EQ(posix_spawnp(&FManager, "openbox", nullptr, nullptr,
+                               const_cast<char* const*>(arguments), environ),
+                  0);
+        ASSERT_TRUE(testsupport::WaitForWindowManager(VirtualDisplay.Name(), 20))
+            << "openbox did not start";
+        SdlOnX::SetUp();
+    }
+
+    void TearDown() override {
+        SdlOnX::TearDown();
+        if (FManager > 0) {
+            kill(FManager, SIGTERM);
+            waitpid(FManager, nullptr, 0);
+        }
+    }
+
+    // Where the window's client area is on the screen, as the X server has it.
+    POINT NativeClientOrigin() {
+        POINT origin{-1, -1};
+        ::Window child = 0;
+        const std::vector<::Window> shown = Shown();
+        if (!shown.empty())
+            XTranslateCoordinates(Other, shown.front(), DefaultRootWindow(Other), 0, 0, &origin.x,
+                                  &origin.y, &child);
+        return origin;
+    }
+
+    pid_t FManager = -1;
+};
+
+// The frame is known before the first window is placed, and the window stays where the
+// program puts it, its client area inside the frame.
+TEST_F(SdlUnderWindowManager, WindowsArePlacedByTheirClientAreaWithTheFrameAround) {
+    EXPECT_GT(GetSystemMetrics(SM_CYCAPTION), 0);
+    RECT outer{};
+    GetWindowRect(Window, &outer);
+    EXPECT_EQ(outer.left, 100);
+    EXPECT_EQ(outer.top, 100);
+    const auto clientOrigin = [&] {
+        POINT origin{0, 0};
+        ClientToScreen(Window, &origin);
+        return origin;
+    };
+    EXPECT_TRUE(RunUntil([&] { return NativeClientOrigin() == clientOrigin(); }));
+
+    // Shown again, the window has its frame from the start.
+    ShowWindow(Window, SW_HIDE);
+    ShowWindow(Window, SW_SHOW);
+    EXPECT_TRUE(RunUntil([&] { return NativeClientOrigin() == clientOrigin(); }));
+    // Twice: SDL learns of the frame while the loop runs, and moves by it from then on.
+    for (const POINT to : {POINT{250, 180}, POINT{40, 60}}) {
+        SetWindowPos(Window, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        const POINT moved = clientOrigin();
+        EXPECT_GT(moved.x, to.x);
+        EXPECT_GT(moved.y, to.y + GetSystemMetrics(SM_CYCAPTION) - 1);
+        EXPECT_TRUE(RunUntil([&] { return NativeClientOrigin() == moved; }))
+            << "the client area is at " << NativeClientOrigin().x << "," << NativeClientOrigin().y
+            << ", not " << moved.x << "," << moved.y;
+        EXPECT_EQ(clientOrigin(), moved);
+    }
 }
 
 } // namespace
