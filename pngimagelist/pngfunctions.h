@@ -7,9 +7,9 @@
 
 #include "gui/classes/idents.h"
 #include "gui/classes/set.h"
+#include "gui/graphics/colors.h"
 #include "gui/graphics/geometry.h"
 #include "platform/gdi/handles.h"
-#include "platform/gdi/syscolors.h"
 
 #include <cstdint>
 #include <memory>

@@ -11,10 +11,7 @@
 #include <algorithm>
 
 TCustomForm* GetParentForm(const TControl* control) {
-    const TControl* top = control;
-    while (top && top->Parent())
-        top = top->Parent();
-    return dynamic_cast<TCustomForm*>(const_cast<TControl*>(top));
+    return dynamic_cast<TCustomForm*>(HostForm(control));
 }
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), FIcon(std::make_unique<TIcon>()) {

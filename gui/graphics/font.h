@@ -5,9 +5,9 @@
 
 #include "gui/classes/idents.h"
 #include "gui/classes/set.h"
+#include "gui/graphics/colors.h"
 #include "gui/graphics/graphicsobject.h"
 #include "platform/gdi/owned.h"
-#include "platform/gdi/syscolors.h"
 
 #include <array>
 #include <string>

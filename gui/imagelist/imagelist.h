@@ -25,8 +25,8 @@
 #include "gui/classes/event.h"
 #include "gui/classes/filer.h"
 #include "gui/classes/idents.h"
+#include "gui/graphics/colors.h"
 #include "platform/commctrl/imagelist.h"
-#include "platform/gdi/syscolors.h"
 
 #include <string_view>
 #include <vector>

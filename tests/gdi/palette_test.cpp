@@ -63,15 +63,6 @@ TEST(SystemColours, StandardSchemeValues) {
     EXPECT_EQ(GetSysColor(-1), 0u);
 }
 
-TEST(SystemColours, ColorToRGBResolvesOnlySystemColours) {
-    EXPECT_EQ(ColorToRGB(clBtnFace), RGB(212, 208, 200));
-    EXPECT_EQ(ColorToRGB(clHighlightText), RGB(255, 255, 255));
-    EXPECT_EQ(ColorToRGB(clGrayText), RGB(128, 128, 128));
-    EXPECT_EQ(ColorToRGB(0x00123456), 0x00123456u);
-    EXPECT_EQ(ColorToRGB(clNone), clNone);
-    EXPECT_EQ(ColorToRGB(clDefault), clDefault);
-}
-
 TEST(SystemColours, BrushesAreSharedStockObjects) {
     const HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
     ASSERT_NE(face, nullptr);

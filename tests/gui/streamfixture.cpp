@@ -3,6 +3,7 @@
 #include "gui/classes/filer.h"
 #include "gui/classes/reader.h"
 #include "gui/classes/writer.h"
+#include "gui/graphics/colorident.h"
 
 #include <algorithm>
 
@@ -114,7 +115,8 @@ void RegisterTestClasses() {
         c.Property("Name", &TTestFont::Name, Set<&TTestFont::Name>, std::string("Tahoma"))
             .Property("Height", &TTestFont::Height, Set<&TTestFont::Height>, -11)
             .Property("Style", &TTestFont::Style, Set<&TTestFont::Style>, TFontStyles())
-            .Color("Color", &TTestFont::Color, Set<&TTestFont::Color>, clWindowText);
+            .Property("Color", &TTestFont::Color, Set<&TTestFont::Color>, clWindowText)
+            .Idents(ColorIdents());
     });
     RegisterClass<TTestImages, TComponent>([](TClassBuilder<TTestImages>& c) {
         c.Property("Width", &TTestImages::Width, Set<&TTestImages::Width>, 16)
@@ -138,7 +140,8 @@ void RegisterTestClasses() {
             .Property("Visible", &TTestControl::Visible, Set<&TTestControl::Visible>, true)
             .Property("Alignment", &TTestControl::Alignment, Set<&TTestControl::Alignment>,
                       taLeftJustify)
-            .Color("Color", &TTestControl::Color, Set<&TTestControl::Color>, clBtnFace)
+            .Property("Color", &TTestControl::Color, Set<&TTestControl::Color>, clBtnFace)
+            .Idents(ColorIdents())
             .Property("Ratio", &TTestControl::Ratio, Set<&TTestControl::Ratio>, 1.0)
             .Property("Font", &TTestControl::Font)
             .Property("Images", &TTestControl::Images, &TTestControl::SetImages)
@@ -156,7 +159,8 @@ void RegisterTestClasses() {
     RegisterClass<TTestImageItem, TCollectionItem>([](TClassBuilder<TTestImageItem>& c) {
         c.Property("Picture", &TTestImageItem::Picture)
             .Property("Name", &TTestImageItem::Name, Set<&TTestImageItem::Name>)
-            .Color("Background", &TTestImageItem::Background, Set<&TTestImageItem::Background>)
+            .Property("Background", &TTestImageItem::Background, Set<&TTestImageItem::Background>)
+            .Idents(ColorIdents())
             .Property("Link", &TTestImageItem::Link, Set<&TTestImageItem::Link>);
     });
 }

@@ -1,4 +1,4 @@
-#include "gui/classes/colorident.h"
+#include "gui/graphics/colorident.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 // ("clWindow", "clBtnFace", "clRed").
 
 #include "gui/classes/idents.h"
-#include "platform/gdi/syscolors.h"
+#include "gui/graphics/colors.h"
 
 #include <optional>
 #include <string_view>
