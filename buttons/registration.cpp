@@ -33,8 +33,9 @@ void DescribeStyledButton(TClassBuilder<TStyledButton>& c) {
         .Idents(ColorIdents())
         .Property("HotTrackColorType", &B::HotTrackColorType, &B::SetHotTrackColorType, htctActual)
         .Property("LightTextStyle", &B::LightTextStyle, &B::SetLightTextStyle, false)
-        .Color("TextHighlightColor", &B::TextHighlightColor, &B::SetTextHighlightColor,
-               clBtnHighlight)
+        .Property("TextHighlightColor", &B::TextHighlightColor, &B::SetTextHighlightColor,
+                  clBtnHighlight)
+        .Idents(ColorIdents())
         .Property("TextShadowColor", &B::TextShadowColor, &B::SetTextShadowColor, clBtnShadow)
         .Idents(ColorIdents())
         .Property("TextShadowDepth", &B::TextShadowDepth, &B::SetTextShadowDepth, 2)

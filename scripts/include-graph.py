@@ -1,14 +1,18 @@
 #!/usr/bin/env python3
 """Prints the folder-level include graph of the product and its tools, lowest layer first, and
 fails when an include points up a layer or names a folder no layer lists, or when headers
-include each other round in a circle.
+include each other round in a circle. Given a configured build folder, it also fails when a
+folder includes another whose library its own targets do not link: an include works through
+any library's path to the source root, so only the declared dependencies keep it honest.
 
-Usage: scripts/include-graph.py [--quiet]
+Usage: scripts/include-graph.py [--quiet] [--build BUILD_DIR]
 """
 
 import os
 import re
+import subprocess
 import sys
+import tempfile
 from collections import defaultdict
 
 # Lowest first: a folder may include itself and the folders above it in this list.
@@ -45,6 +49,9 @@ LAYERS = [
 ]
 ROOTS = ["platform", "gui", "png", "pngimagelist", "buttons", "launcher", "tools"]
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+TARGET = re.compile(r"^\s*add_(?:library|executable)\((\w+)", re.M)
+NODE = re.compile(r'^\s*"(node\d+)" \[ label = "([^"]+)"', re.M)
+EDGE = re.compile(r'^\s*"(node\d+)" -> "(node\d+)"', re.M)
 
 
 def sources():
@@ -63,6 +70,50 @@ def project_includes(path):
                 if os.path.isfile(candidate):
                     yield candidate
                     break
+
+
+def folder_targets():
+    """The targets each folder's CMakeLists.txt defines."""
+    targets = {}
+    for folder in LAYERS:
+        with open(os.path.join(folder, "CMakeLists.txt"), encoding="utf-8") as text:
+            targets[folder] = set(TARGET.findall(text.read()))
+    return targets
+
+
+def linked(build):
+    """Each target with every target it links, directly or through others."""
+    with tempfile.TemporaryDirectory() as scratch:
+        dot = os.path.join(scratch, "targets.dot")
+        subprocess.run(["cmake", f"--graphviz={dot}", build], check=True,
+                       stdout=subprocess.DEVNULL)
+        with open(dot, encoding="utf-8") as text:
+            graph = text.read()
+    names = dict(NODE.findall(graph))
+    direct = defaultdict(set)
+    for source, target in EDGE.findall(graph):
+        direct[names[source]].add(names[target])
+    closure = {}
+
+    def reach(target):
+        if target not in closure:
+            closure[target] = set()
+            for dependency in direct[target]:
+                closure[target] |= {dependency} | reach(dependency)
+        return closure[target]
+
+    return reach
+
+
+def undeclared(folders, build):
+    targets = folder_targets()
+    reach = linked(build)
+    for folder, used in folders.items():
+        mine = targets.get(folder, set())
+        declared = set().union(*(reach(target) for target in mine)) if mine else set()
+        for other in sorted(used):
+            if other in targets and not (targets[other] & (declared | mine)):
+                yield f"{folder} includes {other} but links none of {sorted(targets[other])}"
 
 
 def circles(edges):
@@ -106,8 +157,11 @@ def circles(edges):
 
 
 def main():
+    arguments = sys.argv[1:]
+    quiet = "--quiet" in arguments
+    build = arguments[arguments.index("--build") + 1] if "--build" in arguments else None
+    build = os.path.abspath(build) if build else None
     os.chdir(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-    quiet = "--quiet" in sys.argv[1:]
     rank = {folder: position for position, folder in enumerate(LAYERS)}
     folders = defaultdict(set)
     headers = defaultdict(set)
@@ -127,6 +181,8 @@ def main():
             elif rank[target_folder] > rank[source_folder]:
                 faults.append(f"{path} -> {target}: {source_folder} includes {target_folder}, "
                               "a higher layer")
+    if build:
+        faults.extend(undeclared(folders, build))
     for component in circles(headers):
         faults.append("headers include each other in a circle: " + ", ".join(component))
 

@@ -3,8 +3,8 @@
 #include "gui/controls/wincontrol.h"
 
 #include "gui/classes/exceptions.h"
+#include "gui/controls/errortexts.h"
 #include "gui/controls/hosts.h"
-#include "gui/controls/texts.h"
 
 #include <algorithm>
 #include <climits>

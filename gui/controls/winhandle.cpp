@@ -4,11 +4,11 @@
 #include "gui/classes/exceptions.h"
 #include "gui/classes/format.h"
 #include "gui/controls/controlcanvas.h"
+#include "gui/controls/errortexts.h"
 #include "gui/controls/hosts.h"
 #include "gui/controls/scopeexit.h"
-#include "gui/controls/texts.h"
 #include "gui/controls/wincontrol.h"
-#include "gui/graphics/messages.h"
+#include "gui/graphics/errortexts.h"
 
 #include <unordered_map>
 

@@ -4,7 +4,7 @@
 
 #include "gui/classes/componentresource.h"
 #include "gui/classes/exceptions.h"
-#include "gui/controls/texts.h"
+#include "gui/controls/errortexts.h"
 #include "gui/forms/application.h"
 #include "gui/forms/screen.h"
 

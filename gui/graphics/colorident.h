@@ -2,7 +2,7 @@
 // The names of the GUI layer's colour constants, as streams and layouts write them
 // ("clWindow", "clBtnFace", "clRed").
 
-#include "gui/classes/idents.h"
+#include "gui/classes/identmaps.h"
 #include "gui/graphics/colors.h"
 
 #include <optional>
