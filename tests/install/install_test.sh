@@ -33,9 +33,8 @@ done
     fail "the installed SoundWriter.exe did not start k3b --audiocd"
 
 share="$work/prefix/share"
-id=example.brenlow.Brenlow
-desktop_file="$share/applications/$id.desktop"
-metainfo="$share/metainfo/$id.metainfo.xml"
+desktop_file="$share/applications/brenlow.desktop"
+metainfo="$share/metainfo/example.brenlow.Brenlow.metainfo.xml"
 [ -f "$desktop_file" ] || fail "no desktop entry in $share/applications"
 [ -f "$metainfo" ] || fail "no metainfo in $share/metainfo"
 desktop-file-validate "$desktop_file" >"$work/validate.log" 2>&1 ||
@@ -44,13 +43,13 @@ appstreamcli validate --no-net "$metainfo" >"$work/validate.log" 2>&1 ||
     fail "the metainfo is not valid: $(cat "$work/validate.log")"
 program="$(sed -n 's/^Exec=//p' "$desktop_file")"
 [ -x "$work/prefix/bin/$program" ] || fail "the desktop entry starts $program, which bin/ lacks"
-[ "$(sed -n 's/^Icon=//p' "$desktop_file")" = "$id" ] || fail "the desktop entry names another icon"
+[ "$(sed -n 's/^Icon=//p' "$desktop_file")" = brenlow ] || fail "the desktop entry names another icon"
 for size in 16 32 48 96; do
-    icon="$share/icons/hicolor/${size}x$size/apps/$id.png"
+    icon="$share/icons/hicolor/${size}x$size/apps/brenlow.png"
     [ "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x$size" ] ||
         fail "the ${size}x$size icon is missing or of another size"
 done
-[ -f "$share/icons/hicolor/scalable/apps/$id.svg" ] || fail "the scalable icon is missing"
+[ -f "$share/icons/hicolor/scalable/apps/brenlow.svg" ] || fail "the scalable icon is missing"
 
 # The installed program, from its link in bin/, finds its files and shows its window.
 start_display

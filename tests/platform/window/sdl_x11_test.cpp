@@ -3,7 +3,7 @@
 
 #include "harness.h"
 #include "platform/window/queue.h"
-#include "tests/commctrl/pixels.h"
+#include "tests/platform/commctrl/pixels.h"
 #include "tests/support/window_manager.h"
 #include "tests/support/xvfb.h"
 
