@@ -8,9 +8,10 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config clang-format python3
-    zlib1g-dev libsdl2-dev libx11-dev libfreetype-dev libfontconfig-dev fonts-wine fonts-dejavu-core
+    zlib1g-dev libsdl2-dev libx11-dev libwayland-dev libfreetype-dev libfontconfig-dev fonts-wine fonts-dejavu-core
     googletest libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libspng-dev
-    xvfb xauth x11-utils xdotool imagemagick
+    xvfb xauth x11-utils xdotool imagemagick openbox weston
+    libegl-mesa0 libgl1-mesa-dri desktop-file-utils appstream
 )
 foreign=""
 case "${1:-}" in

@@ -20,17 +20,27 @@ void Give(win::HWND window, win::WPARAM kind, commctrl::HICON icon) {
 void TWindowIcons::Show(win::HWND window, const TIcon& icon) {
     commctrl::TOwnedIcon big = icon.NewHandle(BigIconSide);
     commctrl::TOwnedIcon small = icon.NewHandle(win::GetSystemMetrics(win::SM_CXSMICON));
+    std::vector<commctrl::TOwnedIcon> more;
+    std::vector<commctrl::HICON> moreHandles;
+    for (int side : icon.Sides()) {
+        more.push_back(icon.NewHandle(side));
+        moreHandles.push_back(more.back().Get());
+    }
     Give(window, win::ICON_BIG, big.Get());
     Give(window, win::ICON_SMALL, small.Get());
+    win::SetWindowIconSizes(window, std::move(moreHandles));
     FBig = std::move(big);
     FSmall = std::move(small);
+    FMore = std::move(more);
 }
 
 void TWindowIcons::Release(win::HWND window) {
     if (win::IsWindow(window)) {
         Give(window, win::ICON_BIG, nullptr);
         Give(window, win::ICON_SMALL, nullptr);
+        win::SetWindowIconSizes(window, {});
     }
     FBig.Reset();
     FSmall.Reset();
+    FMore.clear();
 }

@@ -95,6 +95,12 @@ const ICONDIRENTRY& ChooseEntry(TBytes bytes, const std::vector<ICONDIRENTRY>& e
     return *best->Entry;
 }
 
+// The icon of one entry at its own size; null when its image data is malformed.
+commctrl::TOwnedIcon Decode(TBytes bytes, const ICONDIRENTRY& entry) {
+    return commctrl::TOwnedIcon(commctrl::CreateIconFromResourceEx(
+        bytes.data() + entry.dwImageOffset, entry.dwBytesInRes, true, 0x00030000, 0, 0, 0));
+}
+
 bool HasAlpha(const std::vector<std::uint8_t>& rows) {
     for (std::size_t i = 3; i < rows.size(); i += 4)
         if (rows[i] != 0)
@@ -126,12 +132,21 @@ TIconFile ReadIconFile(TStream& stream) {
 
 commctrl::TOwnedIcon ReadIconImage(TBytes file, int side) {
     const std::vector<ICONDIRENTRY> entries = ReadDirectory(file, std::int64_t(file.size()));
-    const ICONDIRENTRY& chosen = ChooseEntry(file, entries, side);
-    commctrl::TOwnedIcon icon(commctrl::CreateIconFromResourceEx(
-        file.data() + chosen.dwImageOffset, chosen.dwBytesInRes, true, 0x00030000, 0, 0, 0));
+    commctrl::TOwnedIcon icon = Decode(file, ChooseEntry(file, entries, side));
     if (!icon)
         Invalid();
     return icon;
+}
+
+std::vector<int> ReadIconSides(TBytes file) {
+    std::vector<int> sides;
+    for (const ICONDIRENTRY& entry : ReadDirectory(file, std::int64_t(file.size()))) {
+        if (Candidate(file, entry, 0) && Decode(file, entry))
+            sides.push_back(ReadAt<gdi::BITMAPINFOHEADER>(file, entry.dwImageOffset).biWidth);
+    }
+    std::ranges::sort(sides);
+    sides.erase(std::unique(sides.begin(), sides.end()), sides.end());
+    return sides;
 }
 
 void WriteIconFile(TStream& stream, commctrl::HICON icon) {

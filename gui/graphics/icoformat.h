@@ -51,6 +51,9 @@ TIconFile ReadIconFile(TStream& stream);
 // A new icon of the image nearest side x side (the deepest colour among equals) of a whole
 // icon file in memory. EInvalidGraphic "Icon image is not valid" as ReadIconFile raises it.
 commctrl::TOwnedIcon ReadIconImage(std::span<const std::uint8_t> file, int side);
+// The sides of the images of a whole icon file in memory that this layer can decode, each
+// once, smallest first. EInvalidGraphic "Icon image is not valid" for a malformed directory.
+std::vector<int> ReadIconSides(std::span<const std::uint8_t> file);
 // Writes the icon as a file of one image: 32 bits when its colour image carries alpha,
 // else 24 bits, with its AND mask. EInvalidGraphic for sides above 256.
 void WriteIconFile(TStream& stream, commctrl::HICON icon);

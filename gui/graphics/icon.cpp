@@ -114,6 +114,12 @@ commctrl::TOwnedIcon TIcon::NewHandle(int side) const {
     return FFileBytes.empty() ? CopyIcon(FHandle.Get()) : ReadIconImage(FFileBytes, side);
 }
 
+std::vector<int> TIcon::Sides() const {
+    if (!FHandle)
+        return {};
+    return FFileBytes.empty() ? std::vector<int>{FWidth} : ReadIconSides(FFileBytes);
+}
+
 void TIcon::Replace(commctrl::TOwnedIcon handle, std::vector<std::uint8_t> fileBytes) {
     const TSize size = IconSize(handle.Get()).value_or(TSize{});
     FHandle = std::move(handle);

@@ -44,6 +44,9 @@ public:
     // a file chooses among the file's images, as ReadIconImage does; an icon that got its image
     // another way has only that one. Null for an empty icon.
     commctrl::TOwnedIcon NewHandle(int side) const;
+    // The sides of the images NewHandle can choose among, smallest first; none for an empty
+    // icon.
+    std::vector<int> Sides() const;
 
 private:
     // Puts a handle (or none) in place with the file bytes it came from, and reports it.

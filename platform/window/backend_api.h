@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace win::detail {
 
@@ -24,6 +25,11 @@ struct TTopLevelKind {
     RECT Client;          // screen coordinates
     bool Popup = false;   // borderless, at a screen position, never takes the focus itself
     bool Sizable = false; // WS_THICKFRAME
+    // The caption's buttons: the system menu with the close box, and the two boxes beside it
+    // (never without the system menu).
+    bool SystemMenu = false;
+    bool MinimizeBox = false;
+    bool MaximizeBox = false;
     HWND Owner = nullptr;
 };
 
@@ -71,8 +77,10 @@ public:
     // The client rectangle in screen coordinates.
     virtual void PlaceTopLevel(HWND window, const RECT& client) = 0;
     virtual void SetCaption(HWND window, const std::string& caption) = 0;
-    // The icon the window shows in its title bar and the task bar; nothing: none.
-    virtual void SetIcon(HWND window, const std::optional<commctrl::TIconRgba>& icon) = 0;
+    // The icon the window shows in its title bar and the task bar, in every size it has, one
+    // image per size; the first is the one to show where a desktop takes only one. None: no
+    // icon.
+    virtual void SetIcon(HWND window, const std::vector<commctrl::TIconRgba>& images) = 0;
     virtual void Raise(HWND window) = 0;
     // Shows `area` (surface pixels) of the window's surface on the screen.
     virtual void Present(HWND window, const TSurface& surface, const RECT& area) = 0;

@@ -12,6 +12,9 @@ TTopLevelKind TopLevelKindOf(const TWindow& window) {
     kind.Caption = window.Text;
     kind.Popup = IsPopup(window.Style);
     kind.Sizable = (window.Style & WS_THICKFRAME) != 0;
+    kind.SystemMenu = !kind.Popup && (window.Style & WS_SYSMENU);
+    kind.MinimizeBox = kind.SystemMenu && (window.Style & WS_MINIMIZEBOX);
+    kind.MaximizeBox = kind.SystemMenu && (window.Style & WS_MAXIMIZEBOX);
     kind.Owner = window.Owner;
     const POINT origin = ClientOrigin(window);
     const SIZE size = ClientSize(window);

@@ -25,11 +25,11 @@ public:
     void ShowTopLevel(HWND, TShowState) override {}
     void PlaceTopLevel(HWND, const RECT&) override {}
     void SetCaption(HWND, const std::string&) override {}
-    void SetIcon(HWND window, const std::optional<commctrl::TIconRgba>& icon) override {
-        if (icon)
-            FIcons[window] = *icon;
-        else
+    void SetIcon(HWND window, const std::vector<commctrl::TIconRgba>& images) override {
+        if (images.empty())
             FIcons.erase(window);
+        else
+            FIcons[window] = images;
     }
     void Raise(HWND) override {}
     void Present(HWND, const TSurface&, const RECT&) override {}
@@ -118,7 +118,11 @@ public:
 
     std::optional<commctrl::TIconRgba> Icon(HWND window) const override {
         const auto found = FIcons.find(window);
-        return found == FIcons.end() ? std::nullopt : std::optional(found->second);
+        return found == FIcons.end() ? std::nullopt : std::optional(found->second.front());
+    }
+    std::vector<commctrl::TIconRgba> IconSizes(HWND window) const override {
+        const auto found = FIcons.find(window);
+        return found == FIcons.end() ? std::vector<commctrl::TIconRgba>() : found->second;
     }
 
 private:
@@ -136,7 +140,7 @@ private:
     DWORD FNow = 1000;
     POINT FPointer;
     std::function<void()> FIdleHook;
-    std::unordered_map<HWND, commctrl::TIconRgba> FIcons;
+    std::unordered_map<HWND, std::vector<commctrl::TIconRgba>> FIcons;
 };
 
 } // namespace

@@ -76,6 +76,8 @@ public:
     // The icon a top-level window shows, as the window system last handed it over; nothing
     // when it shows none.
     virtual std::optional<commctrl::TIconRgba> Icon(HWND window) const = 0;
+    // Every size of that icon, the shown one first.
+    virtual std::vector<commctrl::TIconRgba> IconSizes(HWND window) const = 0;
 };
 
 } // namespace win

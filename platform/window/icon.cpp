@@ -3,6 +3,7 @@
 
 #include "platform/window/internals.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace win::detail {
@@ -31,12 +32,20 @@ HICON Live(HICON icon) {
 
 } // namespace
 
-// Shows the big icon, or the small one when there is no big one, as desktops show one icon
-// per window and scale it to each place.
+// The big icon comes first, or the small one when there is no big one, as desktops that show
+// one icon per window scale it to each place; every other size follows, one image per size.
 void ShowWindowIcon(const TWindow& window) {
-    const HICON big = Live(window.BigIcon);
-    const HICON shown = big ? big : Live(window.SmallIcon);
-    Backend().SetIcon(window.Handle, shown ? commctrl::ReadIconRgba(shown) : std::nullopt);
+    std::vector<HICON> handles{window.BigIcon, window.SmallIcon};
+    handles.insert(handles.end(), window.MoreIcons.begin(), window.MoreIcons.end());
+    std::vector<commctrl::TIconRgba> images;
+    for (HICON handle : handles) {
+        auto image = Live(handle) ? commctrl::ReadIconRgba(handle) : std::nullopt;
+        if (image && std::ranges::none_of(images, [&](const commctrl::TIconRgba& shown) {
+                return shown.Width == image->Width && shown.Height == image->Height;
+            }))
+            images.push_back(std::move(*image));
+    }
+    Backend().SetIcon(window.Handle, images);
 }
 
 LRESULT SetWindowIcon(TWindow& window, WPARAM kind, HICON icon) {
@@ -55,3 +64,17 @@ LRESULT GetWindowIcon(const TWindow& window, WPARAM kind) {
 }
 
 } // namespace win::detail
+
+namespace win {
+
+bool SetWindowIconSizes(HWND handle, std::vector<commctrl::HICON> icons) {
+    detail::TWindow* window = detail::Find(handle);
+    if (!window)
+        return false;
+    window->MoreIcons = std::move(icons);
+    if (!window->IsChild())
+        detail::ShowWindowIcon(*window);
+    return true;
+}
+
+} // namespace win

@@ -6,10 +6,13 @@
 #include "platform/window/sdl_display.h"
 #include "platform/window/sdl_keys.h"
 #include "platform/window/sdl_x11.h"
+#include "platform/window/sdl_x11_hints.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_syswm.h>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace win::detail {
@@ -64,6 +67,10 @@ public:
         // Termination signals end the process as usual instead of becoming SDL events.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+        // Under Wayland SDL with libdecor follows a window that was hidden and destroyed into
+        // freed memory; without it, windows are plain xdg-shell toplevels that the compositor
+        // decorates where it offers to.
+        SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
         x11::InstallErrorHandler();
         const std::string drivers = DisplayDrivers();
         SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
@@ -79,6 +86,7 @@ public:
             SDL_DestroyWindow(native.Window);
         for (auto& [resource, cursor] : FCursors)
             SDL_FreeCursor(cursor);
+        FHints.reset();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
 
@@ -89,13 +97,19 @@ public:
         return {bounds.w, bounds.h};
     }
 
-    TFrameMetrics FrameMetrics() override { return FMetrics; }
+    TFrameMetrics FrameMetrics() override {
+        if (!FFrameAsked) {
+            FFrameAsked = true;
+            AskFrame();
+        }
+        return FMetrics;
+    }
     DWORD Now() override { return DWORD(SDL_GetTicks64()); }
 
     void CreateTopLevel(HWND handle, const TTopLevelKind& kind) override {
         Uint32 flags = SDL_WINDOW_HIDDEN;
         if (kind.Popup)
-            flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
+            flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR | PopupFlag();
         if (kind.Sizable)
             flags |= SDL_WINDOW_RESIZABLE;
         SDL_Window* window = SDL_CreateWindow(kind.Caption.c_str(), kind.Client.left,
@@ -110,10 +124,15 @@ public:
         FHandles[SDL_GetWindowID(window)] = handle;
         // A window given a new native window (the old one was lost) stays under its own.
         for (const auto& [other, native] : FWindows) {
-            if (native.Owner == handle && !native.Popup)
+            if (native.Owner != handle)
+                continue;
+            FHints->SetOwner(native.Window, window);
+            if (!native.Popup)
                 SDL_SetWindowModalFor(native.Window, window);
         }
-        if (SDL_Window* owner = WindowOf(kind.Owner); owner && !kind.Popup)
+        SDL_Window* owner = WindowOf(kind.Owner);
+        FHints->Describe(window, kind, owner);
+        if (owner && !kind.Popup)
             SDL_SetWindowModalFor(window, owner);
     }
 
@@ -138,7 +157,14 @@ public:
             SDL_HideWindow(window);
             break;
         case TShowState::ssNormal:
-            SDL_ShowWindow(window);
+            if (!(SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN)) {
+                SDL_ShowWindow(window);
+                // A window shown while its owner is disabled is modal for it: the window
+                // manager keeps it above its owner and passes it the owner's clicks.
+                const HWND owner = FWindows.at(handle).Owner;
+                if (owner && !IsWindowEnabled(owner))
+                    FHints->MakeModal(window);
+            }
             SDL_RestoreWindow(window);
             break;
         case TShowState::ssMinimized:
@@ -153,7 +179,7 @@ public:
 
     void PlaceTopLevel(HWND handle, const RECT& client) override {
         if (SDL_Window* window = WindowOf(handle)) {
-            SDL_SetWindowPosition(window, client.left, client.top);
+            FHints->Move(window, client.left, client.top);
             SDL_SetWindowSize(window, std::max(1, client.Width()), std::max(1, client.Height()));
         }
     }
@@ -163,12 +189,13 @@ public:
             SDL_SetWindowTitle(window, caption.c_str());
     }
 
-    // SDL cannot take an icon back from a window, so one that loses its icon keeps showing
-    // the last one.
-    void SetIcon(HWND handle, const std::optional<commctrl::TIconRgba>& icon) override {
+    // Off X11, SDL takes one image and cannot take it back from a window, so one that loses
+    // its icon keeps showing the last one.
+    void SetIcon(HWND handle, const std::vector<commctrl::TIconRgba>& images) override {
         SDL_Window* window = WindowOf(handle);
-        if (!window || !icon)
+        if (!window || FHints->SetIcon(window, images) || images.empty())
             return;
+        const commctrl::TIconRgba* icon = &images.front();
         // SDL only reads the pixels: it converts them for the window manager.
         SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
             const_cast<gdi::BYTE*>(icon->Rgba.data()), icon->Width, icon->Height, 32,
@@ -309,6 +336,24 @@ private:
         QueueInput(event);
     }
 
+    // A menu is a popup menu to the window manager. Under Wayland SDL asks the compositor for
+    // one in a way it refuses, which ends the connection: a menu is a window of its own there.
+    static Uint32 PopupFlag() {
+        const char* driver = SDL_GetCurrentVideoDriver();
+        return driver && std::string_view(driver) == "wayland" ? 0 : SDL_WINDOW_POPUP_MENU;
+    }
+
+    // Learns the frame the window manager will give windows before the first is placed, so
+    // that windows centred by their outer size are centred as the user sees them.
+    void AskFrame() {
+        SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN);
+        if (!probe)
+            return;
+        if (const auto frame = x11::FrameOfWindowManager(probe))
+            FMetrics = *frame;
+        SDL_DestroyWindow(probe);
+    }
+
     // Learns the decorations the window manager adds from a decorated window.
     void MeasureFrame(HWND handle) {
         SDL_Window* window = WindowOf(handle);
@@ -436,6 +481,9 @@ private:
     std::unordered_map<Uint32, HWND> FHandles;
     std::unordered_map<int, SDL_Cursor*> FCursors;
     TFrameMetrics FMetrics;
+    bool FFrameAsked = false;
+    // Released before SDL closes the display connection it uses.
+    std::unique_ptr<x11::TWindowHints> FHints = std::make_unique<x11::TWindowHints>();
 };
 
 } // namespace

@@ -38,6 +38,11 @@ unsigned long WindowOf(SDL_Window* window) {
     return info ? info->info.x11.window : 0;
 }
 
+Display* DisplayOf(SDL_Window* window) {
+    const auto info = X11InfoOf(window);
+    return info ? info->info.x11.display : nullptr;
+}
+
 unsigned long DestroyedWindow(const SDL_SysWMmsg& message) {
     if (message.subsystem != SDL_SYSWM_X11 || message.msg.x11.event.type != DestroyNotify)
         return 0;

@@ -7,6 +7,7 @@
 
 struct SDL_Window;
 struct SDL_SysWMmsg;
+struct _XDisplay;
 
 namespace win::detail::x11 {
 
@@ -18,6 +19,8 @@ void InstallErrorHandler();
 
 // The X window behind an SDL window; 0 when it is not on an X server.
 unsigned long WindowOf(SDL_Window* window);
+// The connection to the X server of an SDL window; null when it is not on an X server.
+_XDisplay* DisplayOf(SDL_Window* window);
 
 // The X window that a DestroyNotify names; 0 for any other event.
 unsigned long DestroyedWindow(const SDL_SysWMmsg& message);

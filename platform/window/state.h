@@ -53,7 +53,8 @@ struct TWindow {
     HWND LastFocus = nullptr;          // top-level: the descendant that had the focus last
     commctrl::HICON BigIcon = nullptr; // WM_SETICON's handles, not owned
     commctrl::HICON SmallIcon = nullptr;
-    std::unique_ptr<TSurface> Surface; // top-level only
+    std::vector<commctrl::HICON> MoreIcons; // SetWindowIconSizes' handles, not owned
+    std::unique_ptr<TSurface> Surface;      // top-level only
 
     bool IsChild() const { return (Style & WS_CHILD) != 0; }
     // A child frame the window system draws (top-level frames belong to the backend).

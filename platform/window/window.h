@@ -6,6 +6,7 @@
 // destroyed) does nothing and returns its failure value (null, false, 0). All calls are
 // made from one thread.
 
+#include "platform/commctrl/icons.h"
 #include "platform/window/backend.h"
 #include "platform/window/exceptions.h"
 #include "platform/window/input.h"
@@ -20,6 +21,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace win {
 
@@ -73,6 +75,9 @@ LONG_PTR SetWindowLongPtr(HWND window, int index, LONG_PTR value);
 bool SetWindowText(HWND window, const std::string& text);
 std::string GetWindowText(HWND window);
 int GetWindowTextLength(HWND window);
+// Further sizes of the window's icon beside WM_SETICON's two, for desktops that pick the size
+// they show from several. The handles stay the caller's, as WM_SETICON's do; none removes them.
+bool SetWindowIconSizes(HWND window, std::vector<commctrl::HICON> icons);
 
 // ---- Relations ------------------------------------------------------------------------------
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Without a display the launcher says so on standard error, naming the variables and the
 # values it tried, and ends with a non-zero status, at once: with DISPLAY and WAYLAND_DISPLAY
-# unset, with DISPLAY naming no X server, and with WAYLAND_DISPLAY naming no compositor.
+# unset, with DISPLAY naming no X server, with WAYLAND_DISPLAY naming no compositor, and with
+# it naming a compositor without a seat (weston's headless backend), which it cannot use.
 # Usage: no_display.sh PROGRAM
 set -euo pipefail
 program="$1"
@@ -48,4 +49,17 @@ expect_refusal "no X server" DISPLAY=":$free_display" -- "Cannot open a display"
     "DISPLAY=\":$free_display\"" "WAYLAND_DISPLAY is not set"
 expect_refusal "no compositor" WAYLAND_DISPLAY=brenlow-test-none -- "Cannot open a display" \
     "DISPLAY is not set" "WAYLAND_DISPLAY=\"brenlow-test-none\""
+# weston without input devices; its socket in the scratch folder, the runtime folder here.
+chmod 700 "$work"
+XDG_RUNTIME_DIR="$work" weston --backend=headless-backend.so --socket=brenlow-seatless \
+    --idle-time=0 >"$work/weston.log" 2>&1 &
+weston=$!
+trap 'kill "$weston" 2>/dev/null; wait "$weston" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 100); do
+    [ -S "$work/brenlow-seatless" ] && break
+    sleep 0.1
+done
+[ -S "$work/brenlow-seatless" ] || fail "weston did not start: $(cat "$work/weston.log")"
+expect_refusal "a compositor without a seat" WAYLAND_DISPLAY=brenlow-seatless -- \
+    "Cannot open a display" "WAYLAND_DISPLAY=\"brenlow-seatless\" offers no seat"
 echo "PASS: without a display the launcher names what it tried and ends with a failure status"

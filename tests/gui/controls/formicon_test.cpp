@@ -85,6 +85,11 @@ TEST_F(FormIcon, TheWindowHoldsHandlesOfItsOwnThatAreFreedOnceItNoLongerUsesThem
     EXPECT_NE(big, Application.Icon()->Handle());
     EXPECT_EQ(commctrl::ReadIconRgba(big)->Width, 48);
     EXPECT_EQ(commctrl::ReadIconRgba(small)->Width, 16);
+    // Every size of the file reaches the desktop, the shown one first.
+    std::vector<int> sides;
+    for (const TIconRgba& image : Headless->IconSizes(form->Handle()))
+        sides.push_back(image.Width);
+    EXPECT_EQ(sides, (std::vector<int>{48, 16, 32}));
 
     Application.SetIcon(IconOf(Green).get());
     EXPECT_FALSE(commctrl::IsIcon(big));

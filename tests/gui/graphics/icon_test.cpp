@@ -119,6 +119,14 @@ TEST(IconFile, PicksTheEntryNearestTheSizeAskedAndWritesTheFileBack) {
     TIcon copy;
     copy.Assign(&icon);
     EXPECT_EQ(IconPixels(copy.NewHandle(16).Get()), IconPixels(icon.NewHandle(16).Get()));
+    EXPECT_EQ(icon.Sides(), (std::vector<int>{16, 32, 48}));
+
+    // Sizes are told once each, and an image that cannot be decoded (here PNG data) is none.
+    Load(icon, IconFile({{48, 48, 32, EntryData(32, 48, 48)},
+                         {16, 16, 8, EntryData(8, 16, 16)},
+                         {48, 48, 8, EntryData(8, 48, 48)},
+                         {32, 32, 32, {0x89, 'P', 'N', 'G', 13, 10, 26, 10}}}));
+    EXPECT_EQ(icon.Sides(), (std::vector<int>{16, 48}));
 
     // An icon made in memory has one image only.
     TIcon single;
@@ -127,6 +135,8 @@ TEST(IconFile, PicksTheEntryNearestTheSizeAskedAndWritesTheFileBack) {
     EXPECT_NE(only.Get(), single.Handle());
     EXPECT_EQ(IconPixels(only.Get()), IconPixels(single.Handle()));
     EXPECT_FALSE(TIcon().NewHandle(16));
+    EXPECT_EQ(single.Sides(), std::vector<int>{2});
+    EXPECT_EQ(TIcon().Sides(), std::vector<int>{});
 }
 
 TEST(IconFile, RoundTripsIconsMadeInMemory) {

@@ -107,5 +107,41 @@ TEST_F(WindowIcon, TheBackendShowsTheBigIconElseTheSmallOneOfTopLevelWindowsOnly
     EXPECT_FALSE(Headless->Icon(Window));
 }
 
+// A square alpha icon of one colour.
+commctrl::TOwnedIcon Square(int side, std::uint32_t argb) {
+    return testing_commctrl::MakeIcon(side, side, testing_commctrl::TPixels(side * side, argb),
+                                      std::vector<bool>(side * side, false));
+}
+
+TEST_F(WindowIcon, EverySizeReachesTheBackendOnceWithTheShownImageFirst) {
+    const auto big = Square(48, Argb(255, 1, 2, 3)), small = Square(16, Argb(255, 4, 5, 6));
+    const auto middle = Square(32, Argb(255, 7, 8, 9)), otherBig = Square(48, Argb(9, 9, 9, 9));
+    const auto sides = [&] {
+        std::vector<int> found;
+        for (const TIconRgba& image : Headless->IconSizes(Window))
+            found.push_back(image.Width);
+        return found;
+    };
+    EXPECT_TRUE(SetWindowIconSizes(Window, {small.Get(), middle.Get(), otherBig.Get()}));
+    EXPECT_EQ(sides(), (std::vector<int>{16, 32, 48}));
+    SetIcon(Window, ICON_SMALL, small.Get());
+    SetIcon(Window, ICON_BIG, big.Get());
+    // One image per size: the big icon's 48 stands for the other 48.
+    EXPECT_EQ(sides(), (std::vector<int>{48, 16, 32}));
+    EXPECT_EQ(Headless->IconSizes(Window).front().Rgba[0], 1);
+    EXPECT_EQ(Headless->Icon(Window)->Width, 48);
+
+    // A handle its owner destroyed drops out at the next change; none leaves WM_SETICON's two.
+    const HICON doomed = Square(24, Argb(255, 0, 0, 0)).Release();
+    SetWindowIconSizes(Window, {doomed, middle.Get()});
+    EXPECT_EQ(sides(), (std::vector<int>{48, 16, 24, 32}));
+    commctrl::DestroyIcon(doomed);
+    SetIcon(Window, ICON_SMALL, small.Get());
+    EXPECT_EQ(sides(), (std::vector<int>{48, 16, 32}));
+    EXPECT_TRUE(SetWindowIconSizes(Window, {}));
+    EXPECT_EQ(sides(), (std::vector<int>{48, 16}));
+    EXPECT_FALSE(SetWindowIconSizes(reinterpret_cast<HWND>(std::uintptr_t(3)), {big.Get()}));
+}
+
 } // namespace
 } // namespace wintest
