@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs to build, run and test; with the argument
-# "bench", also the photographs and icons the benchmarks read. Quiet and quick when all are
-# present.
+# "bench", also the photographs and icons the benchmarks read, with "fuzz" the compiler and
+# runtime of the fuzz targets. Quiet and quick when all are present.
 set -euo pipefail
 
 packages=(
@@ -12,6 +12,9 @@ packages=(
 )
 if [ "${1:-}" = bench ]; then
     packages+=(mate-backgrounds adwaita-icon-theme)
+fi
+if [ "${1:-}" = fuzz ]; then
+    packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()
