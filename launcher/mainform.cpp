@@ -1,10 +1,10 @@
 #include "launcher/mainform.h"
 
+#include "buttons/registration.h"
 #include "gui/classes/classbuilder.h"
 #include "gui/classes/format.h"
 #include "gui/forms/application.h"
 #include "gui/forms/screen.h"
-#include "gui/registration.h"
 #include "launcher/aboutform.h"
 #include "launcher/catalogue.h"
 #include "launcher/paths.h"
@@ -27,7 +27,7 @@ constexpr int ToolItemHeight = 75;
 
 void InitializeLauncher() {
     Screen.SetCursors(crHandPoint, win::LoadCursor(win::IDC_HAND));
-    RegisterGuiClasses();
+    RegisterButtonClasses();
     RegisterClass<TMainForm, TForm>([](TClassBuilder<TMainForm>& c) {
         c.Method("FormCreate", &TMainForm::FormCreate)
             .Method("FormShow", &TMainForm::FormShow)
@@ -43,6 +43,7 @@ void InitializeLauncher() {
     });
     TFormAbout::Register();
     RegisterPngPictureFormat();
+    RegisterPngImageListClasses();
 }
 
 TMainForm::TMainForm(TComponent* owner) : TForm(owner), FToolFolder(LauncherFolder()) {

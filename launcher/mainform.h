@@ -3,12 +3,12 @@
 // the right, a help button and the OK button that ends the program. It is built from the
 // layout embedded in the program.
 
+#include "buttons/bitbtn.h"
 #include "gui/extctrls/bevel.h"
 #include "gui/forms/customform.h"
-#include "gui/imagelist/imagelist.h"
 #include "gui/menus/menus.h"
-#include "gui/stdctrls/button.h"
 #include "gui/stdctrls/listbox.h"
+#include "pngimagelist/pngimagelist.h"
 
 #include <string>
 
@@ -20,14 +20,14 @@ public:
     TListBox* ListBoxMain = nullptr;
     TListBox* ListBoxData = nullptr;
     TBevel* Bevel1 = nullptr;
-    TButton* ButtonHelp = nullptr;
-    TButton* ButtonOK = nullptr;
+    TStyledBitBtn* ButtonHelp = nullptr;
+    TStyledBitBtn* ButtonOK = nullptr;
     TPopupMenu* PopupMenu = nullptr;
     TMenuItem* MediaOntheWeb1 = nullptr;
     TMenuItem* AboutMedia1 = nullptr;
-    TCustomImageList* PngImageListMain = nullptr;
-    TCustomImageList* PngImageListData = nullptr;
-    TCustomImageList* PngImageListButton = nullptr;
+    TPngImageList* PngImageListMain = nullptr;
+    TPngImageList* PngImageListData = nullptr;
+    TPngImageList* PngImageListButton = nullptr;
 
     // Set when the program runs under its own title; empty otherwise.
     std::string WebSiteAddress;

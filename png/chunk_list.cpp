@@ -19,6 +19,12 @@ std::unique_ptr<TChunk> TPNGList::Remove(const TChunk* chunk) {
     return nullptr;
 }
 
+TChunk* TPNGList::ChunkOfType(const TChunkType& type) const {
+    const auto found = std::find_if(FItems.begin(), FItems.end(),
+                                    [&](const auto& chunk) { return chunk->ChunkType() == type; });
+    return found == FItems.end() ? nullptr : found->get();
+}
+
 int TPNGList::IndexOf(const TChunk* chunk) const {
     for (std::size_t i = 0; i < FItems.size(); ++i)
         if (FItems[i].get() == chunk)

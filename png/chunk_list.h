@@ -30,6 +30,8 @@ public:
     // The first chunk of class T or of a class derived from it, else null.
     template <class T>
     T* ChunkOfClass() const;
+    // The first chunk of the type, else null.
+    TChunk* ChunkOfType(const TChunkType& type) const;
     // Creates a chunk of class T and places it by the rules of its kind (gAMA after IHDR,
     // tRNS after PLTE or before IDAT, others before IEND).
     template <class T>

@@ -15,11 +15,6 @@ TColor ColourOf(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     return gdi::RGB(red, green, blue);
 }
 
-// The largest sample of a bit depth below 8, which the grey colour table spreads to 255.
-std::uint32_t MaxSample(std::uint8_t bitDepth) {
-    return (1u << bitDepth) - 1;
-}
-
 // Whether the palette or the image data has been read, which decodes their colours.
 bool ColoursDecoded(const TPNGObject& image) {
     return image.Chunks().ChunkOfClass<TChunkPLTE>() || image.Chunks().ChunkOfClass<TChunkIDAT>();
@@ -137,7 +132,7 @@ void TChunktRNS::CopyFrom(const TChunk& source) {
 // key cannot show it.
 bool TChunktRNS::ReadBody(TStream& stream, const TChunkType& type, std::uint32_t length) {
     TChunk::ReadBody(stream, type, length);
-    if (length > 256)
+    if (length > png::MaxPaletteEntries)
         RaisePngError<EPNGInvalidPalette>(png::msg::InvalidPalette);
     FAlphaValues.fill(255);
     std::memcpy(FAlphaValues.data(), FBody.data(), length);
@@ -159,11 +154,38 @@ bool TChunktRNS::ReadBody(TStream& stream, const TChunkType& type, std::uint32_t
     return true;
 }
 
+// A grey or RGB key is written in the form the rows are written in, so that it names exactly
+// the written pixels it named before: a grey level as stored, colour samples through the
+// gamma table and back like the samples, a 16-bit sample as its stored byte twice. It is
+// always written whole, as the key the codec has been comparing.
 bool TChunktRNS::WriteTo(TStream& stream) {
-    if (FBodySize <= 256)
+    const TChunkIHDR& header = HeaderChunk();
+    const std::uint8_t type = header.ColourType();
+    if (type == png::COLOR_GRAYSCALE || type == png::COLOR_RGB) {
+        const TGammaTable& gamma = FImage->GammaLut();
+        const TGammaTable& inverse = FImage->InverseGammaLut();
+        const std::uint32_t samples = type == png::COLOR_RGB ? 3 : 1;
+        ResizeBody(2 * samples);
+        for (std::uint32_t i = 0; i < samples; ++i) {
+            std::uint8_t value = StoredKeySample(i);
+            if (type == png::COLOR_RGB)
+                value = inverse[gamma[value]];
+            FBody[2 * i] = header.BitDepth() == 16 ? value : 0;
+            FBody[2 * i + 1] = value;
+        }
+    } else if (FBodySize <= png::MaxPaletteEntries) {
         std::memcpy(FBody.data(), FAlphaValues.data(), FBodySize);
+    }
     WriteFramed(stream);
     return true;
+}
+
+std::uint8_t TChunktRNS::StoredKeySample(std::uint32_t index) const {
+    const std::uint8_t depth = HeaderChunk().BitDepth();
+    const std::uint8_t* key = FAlphaValues.data() + 2 * index;
+    if (depth == 16)
+        return key[0];
+    return std::uint8_t(png::LoadU16(key) & ((1u << std::min<std::uint8_t>(depth, 8)) - 1));
 }
 
 // Keys are compared with the stored pixels, so they take the stored form: the high byte of
@@ -172,14 +194,9 @@ TColor TChunktRNS::GetColourKey() const {
     const TChunkIHDR& header = HeaderChunk();
     const TGammaTable& gamma = FImage->GammaLut();
     const std::uint8_t depth = header.BitDepth();
-    const auto sample = [&](int index) -> std::uint8_t {
-        const std::uint8_t* key = FAlphaValues.data() + 2 * index;
-        if (depth == 16)
-            return gamma[key[0]];
-        if (depth == 8)
-            return gamma[key[1]];
-        const std::uint32_t max = MaxSample(depth);
-        return gamma[(png::LoadU16(key) & max) * 255 / max];
+    const auto sample = [&](std::uint32_t index) -> std::uint8_t {
+        const std::uint8_t stored = StoredKeySample(index);
+        return gamma[depth < 8 ? png::RescaleGreyLevel(stored, depth, 8) : stored];
     };
     switch (header.ColourType()) {
     case png::COLOR_GRAYSCALE: {
@@ -189,21 +206,27 @@ TColor TChunktRNS::GetColourKey() const {
     case png::COLOR_RGB:
         return ColourOf(sample(0), sample(1), sample(2));
     case png::COLOR_PALETTE: {
+        const auto index = PaletteKeyIndex();
         const auto* palette = FImage->Chunks().ChunkOfClass<TChunkPLTE>();
-        const std::uint32_t count = std::min<std::uint32_t>(FBodySize, 256);
-        for (std::uint32_t i = 0; i < count && palette; ++i)
-            if (FAlphaValues[i] == 0) {
-                if (i >= palette->EntryCount())
-                    return 0;
-                const std::uint32_t entry = palette->EntryAt(i);
-                return ColourOf(std::uint8_t(entry >> 16), std::uint8_t(entry >> 8),
-                                std::uint8_t(entry));
-            }
-        return 0;
+        if (!index || !palette)
+            return 0;
+        const std::uint32_t entry = palette->EntryAt(*index);
+        return ColourOf(std::uint8_t(entry >> 16), std::uint8_t(entry >> 8), std::uint8_t(entry));
     }
     default:
         return 0;
     }
+}
+
+// An entry beyond the palette names no colour, so it is no key.
+std::optional<std::uint32_t> TChunktRNS::PaletteKeyIndex() const {
+    const auto* palette = FImage ? FImage->Chunks().ChunkOfClass<TChunkPLTE>() : nullptr;
+    const std::uint32_t count = std::min(FBodySize, png::MaxPaletteEntries);
+    const auto index = std::uint32_t(
+        std::find(FAlphaValues.begin(), FAlphaValues.begin() + count, 0) - FAlphaValues.begin());
+    if (index >= count || !palette || index >= palette->EntryCount())
+        return std::nullopt;
+    return index;
 }
 
 void TChunktRNS::SetColourKey(TColor colour) {
@@ -220,7 +243,7 @@ void TChunktRNS::SetColourKey(TColor colour) {
         } else if (depth == 8) {
             key[1] = stored;
         } else {
-            const std::uint32_t max = MaxSample(depth);
+            const std::uint32_t max = (1u << depth) - 1;
             key[1] = std::uint8_t((stored * max + 127) / 255);
         }
     };
@@ -252,14 +275,11 @@ void TChunktRNS::SetColourKey(TColor colour) {
     }
 }
 
-// The key is read from the first two bytes of a body of any length, so any body that holds
-// them is widened; a shorter one names the top level at either depth.
-void TChunktRNS::WidenGreyKey() {
-    if (FBodySize < 2)
-        return;
-    const std::uint32_t level = png::LoadU16(FAlphaValues.data()) & MaxSample(2);
-    FAlphaValues[0] = 0;
-    FAlphaValues[1] = std::uint8_t(level * 5);
+// The key is read from the first two values of a body of any length (a shorter body is
+// padded with 255s, which name the top level), so those two are rescaled.
+void TChunktRNS::RescaleGreyKey(std::uint8_t fromDepth, std::uint8_t toDepth) {
+    png::StoreU16(FAlphaValues.data(), std::uint16_t(png::RescaleGreyLevel(
+                                           png::LoadU16(FAlphaValues.data()), fromDepth, toDepth)));
 }
 
 // ---- IDAT ---------------------------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -204,8 +205,16 @@ public:
     // The transparent colour as the stored pixels show it (0x00BBGGRR).
     TColor GetColourKey() const;
     void SetColourKey(TColor colour);
-    // Multiplies the grey key by 5 when 2-bit grey rows become 4-bit rows on writing.
-    void WidenGreyKey();
+    // Sample index (0 for grey; 0, 1, 2 for red, green, blue) of a grey or RGB key at the
+    // header's depth, before gamma: the high byte of a 16-bit sample, lower depths masked to
+    // their range.
+    std::uint8_t StoredKeySample(std::uint32_t index) const;
+    // The palette entry a palette image's key names: the first entry of alpha 0, when the
+    // palette holds it.
+    std::optional<std::uint32_t> PaletteKeyIndex() const;
+    // Moves the grey key to another bit depth, as the grey rows move when they are written
+    // at another depth: the top level stays the top level.
+    void RescaleGreyKey(std::uint8_t fromDepth, std::uint8_t toDepth);
 
     bool SingleTransparent() const { return FSingleTransparent; }
     std::array<std::uint8_t, 256>& AlphaValues() { return FAlphaValues; }

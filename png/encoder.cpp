@@ -1,6 +1,7 @@
 // Writing the image data: every row is converted from the stored representation to PNG
 // samples, filtered by the heuristic, deflated, and the compressed stream is cut into IDAT
-// chunks of exactly the image's IDAT limit (the last one holds the rest).
+// chunks of exactly the image's IDAT limit (the last one holds the rest; none holds 2^31
+// bytes or more, which is no PNG length).
 
 #include "png/encoder.h"
 
@@ -8,13 +9,19 @@
 #include "png/framing.h"
 #include "png/pngobject.h"
 #include "png/row_geometry.h"
+#include "png/simd.h"
 #include "png/unpack.h"
+#include "png/words.h"
 #include "png/zlib_error.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstring>
+#if BRENLOW_PNG_SSE2
 #include <emmintrin.h>
-#include <memory>
+#endif
+#include <numeric>
 #include <vector>
 #include <zlib.h>
 
@@ -29,6 +36,9 @@ std::uint8_t WrittenBitDepth(const TChunkIHDR& header) {
 } // namespace png
 
 namespace {
+
+// The compressed data's first buffer; it doubles as the data needs, up to the chunk limit.
+constexpr std::size_t FirstOutputSize = 65536;
 
 // The pixels of one output row: image row y, columns first, first + step, ... (count).
 struct TRowSource {
@@ -60,8 +70,8 @@ class TImageDataEncoder {
 public:
     TImageDataEncoder(const TPNGObject& image, const TChunkIHDR& header, TStream& stream)
         : FImage(image), FHeader(header), FStream(stream), FDepth(png::WrittenBitDepth(header)),
-          FFilters(image.RowFilters()), FOutputSize(image.IdatLimit()),
-          FOutput(std::make_unique_for_overwrite<std::uint8_t[]>(FOutputSize)) {
+          FFilters(image.RowFilters()),
+          FChunkLimit(std::min(image.IdatLimit(), png::ChunkLengthLimit - 1)) {
         const auto full = png::RowGeometry(header.ColourType(), FDepth, header.Width());
         FOffset = std::max<std::uint32_t>(full.PixelStride, 1);
         FCurrent.assign(full.RowLength, 0);
@@ -69,11 +79,10 @@ public:
         for (int type = png::FILTER_SUB; type < png::FilterTypeCount; ++type)
             if (FFilters & (1u << type))
                 FCandidates[type].assign(full.RowLength, 0);
+        MapKeyedGreyLevels();
         const int result = deflateInit(&FZStream, image.DeflateLevel());
         if (result != Z_OK)
             png::RaiseZlibError(result);
-        FZStream.next_out = FOutput.get();
-        FZStream.avail_out = FOutputSize;
     }
     ~TImageDataEncoder() { deflateEnd(&FZStream); }
     TImageDataEncoder(const TImageDataEncoder&) = delete;
@@ -118,6 +127,25 @@ private:
 
     // ---- Row conversion -------------------------------------------------------------------
 
+    // Grey levels that show as the key are written as the key's own level: under gamma two
+    // levels may show alike, and the written key must name every pixel the codec shows as
+    // keyed. Other levels, and palette indices, are written as they are.
+    void MapKeyedGreyLevels() {
+        std::iota(FLevels.begin(), FLevels.end(), 0);
+        const auto* transparency = FImage.Chunks().ChunkOfClass<TChunktRNS>();
+        if (FHeader.ColourType() != png::COLOR_GRAYSCALE || !transparency)
+            return;
+        const TColor key = transparency->GetColourKey();
+        const std::uint8_t level = transparency->StoredKeySample(0);
+        const gdi::RGBQUAD* table = FHeader.ColourTable();
+        for (std::uint32_t v = 0; v < (1u << FHeader.DibBitsPerPixel()); ++v)
+            if (gdi::RGB(table[v].rgbRed, table[v].rgbGreen, table[v].rgbBlue) == key &&
+                v != level) {
+                FLevels[v] = level;
+                FLevelsMapped = true;
+            }
+    }
+
     void ConvertRow(const TRowSource& source, std::uint32_t length) {
         const std::uint8_t* row = FHeader.PixelRow(source.Y);
         const std::uint8_t* alpha = FHeader.AlphaRow(source.Y);
@@ -128,18 +156,19 @@ private:
         std::uint8_t* out = FCurrent.data();
         const int bits = FHeader.DibBitsPerPixel();
         const bool wide = FDepth == 16;
+        // A stored byte v is the 16-bit sample v x 257, so 255 stays the top value 65535.
         const auto put = [&out, wide](std::uint8_t value) {
             *out++ = value;
             if (wide)
-                *out++ = 0;
+                *out++ = value;
         };
         switch (FHeader.ColourType()) {
         case png::COLOR_GRAYSCALE:
         case png::COLOR_PALETTE:
             if (wide)
                 for (std::uint32_t k = 0; k < source.Count; ++k)
-                    put(row[Column(source, k)]);
-            else if (source.ColumnStep == 1)
+                    put(FLevels[row[Column(source, k)]]);
+            else if (source.ColumnStep == 1 && !FLevelsMapped)
                 std::memcpy(out, row, length);
             else
                 PackFields(row, source, bits, length);
@@ -176,12 +205,9 @@ private:
         if (FHeader.ColourType() != png::COLOR_RGBALPHA || count == 0)
             return false;
         // The last pixel is read byte by byte: a word there could reach past the DIB.
-        for (std::uint32_t x = 0; x + 1 < count; ++x, row += 3, out += 4) {
-            std::uint32_t pixel;
-            std::memcpy(&pixel, row, 4);
-            pixel = __builtin_bswap32(pixel) >> 8 | std::uint32_t(alpha[x]) << 24;
-            std::memcpy(out, &pixel, 4);
-        }
+        for (std::uint32_t x = 0; x + 1 < count; ++x, row += 3, out += 4)
+            png::StoreWord(out, png::ReversedLowBytes(png::LoadWord(row)) | std::uint32_t(alpha[x])
+                                                                                << 24);
         out[0] = row[2];
         out[1] = row[1];
         out[2] = row[0];
@@ -203,14 +229,15 @@ private:
         return std::uint8_t(((row[bit / 8] >> (8 - bits - bit % 8)) & max) * 255 / max);
     }
 
-    // Packs the pass's fields of a 1-, 4- or 8-bit row; bits past the pass width stay 0.
+    // Packs the pass's fields of a 1-, 4- or 8-bit row, each through FLevels; bits past the
+    // pass width stay 0.
     void PackFields(const std::uint8_t* row, const TRowSource& source, int bits,
                     std::uint32_t length) {
         std::fill_n(FCurrent.begin(), length, 0);
         const std::uint32_t mask = (1u << bits) - 1;
         for (std::uint32_t k = 0; k < source.Count; ++k) {
             const std::uint32_t bit = Column(source, k) * std::uint32_t(bits);
-            const std::uint32_t value = (row[bit / 8] >> (8 - bits - bit % 8)) & mask;
+            const std::uint32_t value = FLevels[(row[bit / 8] >> (8 - bits - bit % 8)) & mask];
             const std::uint32_t outBit = k * std::uint32_t(bits);
             FCurrent[outBit / 8] |= std::uint8_t(value << (8 - bits - outBit % 8));
         }
@@ -264,17 +291,20 @@ private:
         }
     }
 
-    // out[i] = x[i] - from[i - n], with from[i - n] = 0 for i < n; 16 bytes at a time.
+    // out[i] = x[i] - from[i - n], with from[i - n] = 0 for i < n; with SSE2 16 bytes at a
+    // time, the rest (all of it in the scalar twin) byte by byte.
     static void Difference(std::uint8_t* out, const std::uint8_t* x, std::uint32_t length,
                            std::uint32_t n, const std::uint8_t* from) {
         const std::uint32_t head = std::min(n, length);
         std::memcpy(out, x, head);
         std::uint32_t i = head;
+#if BRENLOW_PNG_SSE2
         for (; i + 16 <= length; i += 16) {
             const __m128i value = _mm_loadu_si128(reinterpret_cast<const __m128i*>(x + i));
             const __m128i prior = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i - n));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_sub_epi8(value, prior));
         }
+#endif
         for (; i < length; ++i)
             out[i] = std::uint8_t(x[i] - from[i - n]);
     }
@@ -291,38 +321,50 @@ private:
     }
 
     // ---- Compression ----------------------------------------------------------------------
+    // The compressed data gathers in a buffer that grows with it up to the chunk limit, so a
+    // large IDAT limit costs only what the data needs; a full buffer is one IDAT chunk.
 
     void Feed(const std::uint8_t* data, std::uint32_t size) {
         FZStream.next_in = const_cast<Bytef*>(data);
         FZStream.avail_in = size;
-        while (FZStream.avail_in > 0) {
-            const int result = deflate(&FZStream, Z_NO_FLUSH);
-            if (result < 0)
-                png::RaiseZlibError(result);
-            if (FZStream.avail_out == 0)
-                FlushOutput();
-        }
+        while (FZStream.avail_in > 0)
+            Deflate(Z_NO_FLUSH);
     }
 
     void Finish() {
-        int result = Z_OK;
-        while (result != Z_STREAM_END) {
-            result = deflate(&FZStream, Z_FINISH);
-            if (result < 0)
-                png::RaiseZlibError(result);
-            if (FZStream.avail_out == 0 && result != Z_STREAM_END)
-                FlushOutput();
+        while (Deflate(Z_FINISH) != Z_STREAM_END) {
         }
         FlushOutput();
     }
 
-    // Writes what the output buffer holds as one IDAT chunk; nothing when it is empty.
+    int Deflate(int flush) {
+        if (FZStream.avail_out == 0)
+            MakeRoom();
+        const int result = deflate(&FZStream, flush);
+        if (result < 0)
+            png::RaiseZlibError(result);
+        return result;
+    }
+
+    // Grows the full buffer, or writes it as a chunk when it has reached the limit.
+    void MakeRoom() {
+        if (FOutput.size() == FChunkLimit) {
+            FlushOutput();
+            return;
+        }
+        const std::size_t filled = FOutput.size();
+        FOutput.resize(std::min<std::size_t>(FChunkLimit, std::max(2 * filled, FirstOutputSize)));
+        FZStream.next_out = FOutput.data() + filled;
+        FZStream.avail_out = uInt(FOutput.size() - filled);
+    }
+
+    // Writes what the buffer holds as one IDAT chunk; nothing when it is empty.
     void FlushOutput() {
-        const std::uint32_t filled = FOutputSize - FZStream.avail_out;
+        const std::size_t filled = FOutput.size() - FZStream.avail_out;
         if (filled > 0)
-            png::WriteFramedChunk(FStream, png::ctIDAT, FOutput.get(), filled);
-        FZStream.next_out = FOutput.get();
-        FZStream.avail_out = FOutputSize;
+            png::WriteFramedChunk(FStream, png::ctIDAT, FOutput.data(), std::uint32_t(filled));
+        FZStream.next_out = FOutput.data();
+        FZStream.avail_out = uInt(FOutput.size());
     }
 
     const TPNGObject& FImage;
@@ -334,9 +376,12 @@ private:
     std::vector<std::uint8_t> FCurrent;
     std::vector<std::uint8_t> FPrevious;
     std::array<std::vector<std::uint8_t>, png::FilterTypeCount> FCandidates;
-    // Left uninitialised: a large limit costs memory only as far as output is written.
-    std::uint32_t FOutputSize;
-    std::unique_ptr<std::uint8_t[]> FOutput;
+    // The level written for each stored grey level or palette index.
+    std::array<std::uint8_t, 256> FLevels{};
+    bool FLevelsMapped = false;
+    // Chunk lengths of 2^31 and more are not PNG lengths, whatever the IDAT limit says.
+    std::uint32_t FChunkLimit;
+    std::vector<std::uint8_t> FOutput;
     z_stream FZStream{};
 };
 

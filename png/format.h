@@ -26,6 +26,9 @@ inline constexpr TChunkType cttIME = MakeChunkType("tIME");
 inline constexpr TChunkType cttEXt = MakeChunkType("tEXt");
 inline constexpr TChunkType ctzTXt = MakeChunkType("zTXt");
 inline constexpr TChunkType ctcHRM = MakeChunkType("cHRM");
+// Kept as read, but their values depend on the bit depth and colour type written.
+inline constexpr TChunkType ctbKGD = MakeChunkType("bKGD");
+inline constexpr TChunkType ctsBIT = MakeChunkType("sBIT");
 
 // Bit 5 of a type's first byte is set for ancillary chunks and clear for critical ones.
 inline constexpr std::uint8_t AncillaryBit = 0x20;
@@ -69,7 +72,17 @@ inline constexpr std::array<TAdam7Pass, 7> Adam7Passes = {{
     {1, 0, 2, 1},
 }};
 
+// A grey level of one bit depth below 16 as the level of another, the top level staying the
+// top level (so 2-bit 3 is 4-bit 15 and 8-bit 255); bits beyond the first depth are dropped.
+constexpr std::uint32_t RescaleGreyLevel(std::uint32_t level, std::uint8_t fromDepth,
+                                         std::uint8_t toDepth) {
+    const std::uint32_t fromMax = (1u << fromDepth) - 1;
+    return (level & fromMax) * ((1u << toDepth) - 1) / fromMax;
+}
+
 inline constexpr std::uint32_t MaxDimension = 65535;
+// Entries of a palette, and alpha values of a palette's tRNS chunk, at most.
+inline constexpr std::uint32_t MaxPaletteEntries = 256;
 // Chunk lengths at or above this are not PNG lengths; the reader treats them as a cut file.
 inline constexpr std::uint32_t ChunkLengthLimit = 0x80000000u;
 // Compressed data is read in blocks of this size. Together with zlib's own state and 32 KiB

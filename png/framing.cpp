@@ -1,9 +1,22 @@
 #include "png/framing.h"
 
+#include "png/errors.h"
+
 #include <algorithm>
 #include <zlib.h>
 
 namespace png {
+
+namespace {
+
+// Bytes between the position and the end, or -1 when the stream cannot tell.
+std::int64_t BytesLeft(TStream& stream) {
+    const std::int64_t position = stream.Position();
+    const std::int64_t size = stream.Size();
+    return position < 0 || size < 0 ? -1 : std::max<std::int64_t>(size - position, 0);
+}
+
+} // namespace
 
 // zlib's table-driven CRC-32 is the PNG standard's; it keeps the complement outside the
 // running value, so it is undone here to keep the chunk formula of the format.
@@ -35,10 +48,15 @@ bool ReadU32(TStream& stream, std::uint32_t& value) {
     return true;
 }
 
-std::int64_t BytesLeft(TStream& stream) {
-    const std::int64_t position = stream.Position();
-    const std::int64_t size = stream.Size();
-    return position < 0 || size < 0 ? -1 : std::max<std::int64_t>(size - position, 0);
+void CheckChunkLength(std::uint32_t length) {
+    if (length >= ChunkLengthLimit)
+        RaisePngError<EPngUnexpectedEnd>(msg::UnexpectedEnd);
+}
+
+void CheckChunkFits(TStream& stream, std::uint32_t length) {
+    const std::int64_t left = BytesLeft(stream);
+    if (left >= 0 && length > left)
+        RaisePngError<EPngUnexpectedEnd>(msg::UnexpectedEnd);
 }
 
 void WriteFramedChunk(TStream& stream, const TChunkType& type, const std::uint8_t* body,

@@ -37,8 +37,10 @@ std::uint32_t ChunkCrc(const TChunkType& type, const std::uint8_t* body, std::ui
 bool ReadU32(TStream& stream, std::uint32_t& value);
 // Reads exactly count bytes; false when the stream ends first.
 bool ReadExact(TStream& stream, void* buffer, std::int64_t count);
-// Bytes between the position and the end, or -1 when the stream cannot tell.
-std::int64_t BytesLeft(TStream& stream);
+// Raise EPngUnexpectedEnd for a length of 2^31 or more, which is no PNG length, and for a
+// chunk that runs past the end of the stream; either would be taken for a file cut short.
+void CheckChunkLength(std::uint32_t length);
+void CheckChunkFits(TStream& stream, std::uint32_t length);
 
 // Writes length, type, body and CRC; stream errors propagate.
 void WriteFramedChunk(TStream& stream, const TChunkType& type, const std::uint8_t* body,

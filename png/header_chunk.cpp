@@ -1,3 +1,4 @@
+#include "png/dependent_chunks.h"
 #include "png/encoder.h"
 #include "png/errors.h"
 #include "png/framing.h"
@@ -159,13 +160,13 @@ bool TChunkIHDR::ReadBody(TStream& stream, const TChunkType& type, std::uint32_t
 }
 
 // Rows of 2-bit images are held at 4 bits per pixel, so such an image is written as a
-// 4-bit image; a grey key then names the widened level.
+// 4-bit image; the grey key and background then name the widened levels. (Grey with alpha
+// took the levels it is written with when it gained its alpha plane.)
 bool TChunkIHDR::WriteTo(TStream& stream) {
     if (FBitDepth == 2) {
         FBitDepth = 4;
         if (FColourType == png::COLOR_GRAYSCALE && FImage)
-            if (auto* transparency = FImage->Chunks().ChunkOfClass<TChunktRNS>())
-                transparency->WidenGreyKey();
+            png::RescaleGreyLevels(*FImage, 2, 4);
     }
     ResizeBody(HeaderBodySize);
     std::uint8_t* b = FBody.data();

@@ -29,7 +29,10 @@ void TInflateReader::CheckStoredCrc() {
         RaisePngError<EPngInvalidCRC>(png::msg::InvalidCRC);
 }
 
-// Empty IDAT chunks are passed over: only the data of the chunks counts.
+// Empty IDAT chunks are passed over: only the data of the chunks counts. A stream that ends
+// where the next chunk's length or type should stand is cut short, as the reader reports it
+// for every chunk (EPngUnexpectedEnd), though the image data needs more; a chunk that is not
+// IDAT is missing data. A chunk cut short is read as far as the file goes.
 void TInflateReader::EnterNextChunk() {
     CheckStoredCrc();
     std::uint32_t length = 0;
@@ -38,9 +41,7 @@ void TInflateReader::EnterNextChunk() {
         RaisePngError<EPngUnexpectedEnd>(png::msg::UnexpectedEnd);
     if (type != png::ctIDAT)
         RaisePngError<EPNGMissingMultipleIDAT>(png::msg::MissingMultipleIDAT);
-    const std::int64_t left = png::BytesLeft(FStream);
-    if (length >= png::ChunkLengthLimit || (left >= 0 && length > left))
-        RaisePngError<EPngUnexpectedEnd>(png::msg::UnexpectedEnd);
+    png::CheckChunkLength(length);
     FCrc = png::UpdateCrc(png::CrcStart, type.data(), 4);
     FChunkLeft = length;
 }

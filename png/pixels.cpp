@@ -1,6 +1,8 @@
 // Pixel access and transparency of a TPNGObject, in the stored representation: colour
 // tables carry grey levels and palette colours, 24-bit rows blue-green-red samples.
 
+#include "png/dependent_chunks.h"
+#include "png/encoder.h"
 #include "png/errors.h"
 #include "png/pngobject.h"
 
@@ -52,7 +54,9 @@ std::uint32_t NearestEntry(const gdi::RGBQUAD* table, std::uint32_t count, TColo
 
 // Grey levels come from the grey colour table, which holds what the decoder stored (levels
 // spread to 0..255, after gamma), so the colour is the one drawn; rows of images read with
-// bit depth 2 are 4-bit fields.
+// bit depth 2 are 4-bit fields. Grey with alpha is read (and drawn) through the same table,
+// not as the bare stored level: grey with and without alpha then look the same, and an alpha
+// plane added to a grey image changes its opacity only.
 TColor TPNGObject::PixelColour(int x, int y) const {
     const TChunkIHDR& header = HeaderChunk();
     if (!InImage(header, x, y))
@@ -78,6 +82,9 @@ TColor TPNGObject::PixelColour(int x, int y) const {
     }
 }
 
+// Images with a colour table, grey with alpha included, take the entry nearest to the
+// colour (through the gamma table, for grey), not its red component: what is read back is
+// then the nearest colour the image can show, as for grey without alpha.
 void TPNGObject::SetPixelColour(int x, int y, TColor colour) {
     TChunkIHDR& header = HeaderChunk();
     if (!InImage(header, x, y))
@@ -122,7 +129,13 @@ TPngTransparency TPNGObject::Transparency() const {
     case png::COLOR_RGB:
         return transparency ? trColourKey : trNone;
     case png::COLOR_PALETTE:
-        return !transparency ? trNone : transparency->SingleTransparent() ? trColourKey : trAlpha;
+        if (!transparency)
+            return trNone;
+        if (!transparency->SingleTransparent())
+            return trAlpha;
+        // A single transparent entry beyond the palette names no colour: every pixel is
+        // opaque, and drawing with a key would hide the pixels of the stand-in colour black.
+        return transparency->PaletteKeyIndex() ? trColourKey : trNone;
     case png::COLOR_GRAYSCALEALPHA:
     case png::COLOR_RGBALPHA:
         return trAlpha;
@@ -136,16 +149,37 @@ TColor TPNGObject::TransparentColour() const {
     return transparency ? transparency->GetColourKey() : 0;
 }
 
+// Grey and RGB images gain an alpha plane of 255s. Their key goes, since an image with an
+// alpha channel may not carry one (a caller that wants the keyed pixels transparent sets
+// their alpha, as fading does), and the chunks that depend on the depth and the channels
+// follow the rows as they will be written. A palette image gets an opaque alpha value for
+// each palette entry: more values than entries make other decoders drop them all.
 void TPNGObject::AddAlphaPlane() {
     TChunkIHDR& header = HeaderChunk();
-    if (header.ColourType() != png::COLOR_PALETTE) {
+    const std::uint8_t depth = header.BitDepth();
+    switch (header.ColourType()) {
+    case png::COLOR_GRAYSCALE:
+    case png::COLOR_RGB: {
+        const std::uint32_t channels = header.ColourType() == png::COLOR_RGB ? 3 : 1;
         header.AddAlphaPlaneForGrey();
-        return;
+        FChunks.Remove(FChunks.ChunkOfClass<TChunktRNS>());
+        const std::uint8_t written = png::WrittenBitDepth(header);
+        if (depth < written)
+            png::RescaleGreyLevels(*this, depth, written);
+        png::AddAlphaSignificantBits(*this, channels, written);
+        break;
     }
-    auto* transparency = FChunks.ChunkOfClass<TChunktRNS>();
-    if (!transparency)
-        transparency = FChunks.AddChunk<TChunktRNS>();
-    transparency->AlphaValues().fill(255);
-    transparency->ResizeBody(1u << header.BitDepth());
-    transparency->SetSingleTransparent(false);
+    case png::COLOR_PALETTE: {
+        auto* transparency = FChunks.ChunkOfClass<TChunktRNS>();
+        if (!transparency)
+            transparency = FChunks.AddChunk<TChunktRNS>();
+        const auto* palette = FChunks.ChunkOfClass<TChunkPLTE>();
+        transparency->AlphaValues().fill(255);
+        transparency->ResizeBody(std::min(1u << depth, palette ? palette->EntryCount() : 0u));
+        transparency->SetSingleTransparent(false);
+        break;
+    }
+    default:
+        break;
+    }
 }

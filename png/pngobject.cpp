@@ -34,13 +34,6 @@ void TPNGObject::SetHeight(int) {
 
 namespace {
 
-// Raises EPngUnexpectedEnd for a length that is no PNG length or runs past the stream's end.
-void CheckChunkLength(TStream& stream, std::uint32_t length) {
-    const std::int64_t left = png::BytesLeft(stream);
-    if (length >= png::ChunkLengthLimit || (left >= 0 && length > left))
-        RaisePngError<EPngUnexpectedEnd>(png::msg::UnexpectedEnd);
-}
-
 bool IsCritical(const TChunkType& type) {
     return (std::uint8_t(type[0]) & png::AncillaryBit) == 0;
 }
@@ -63,7 +56,11 @@ void TPNGObject::ReadFromStream(TStream& stream) {
             RaisePngError<EPngUnexpectedEnd>(png::msg::UnexpectedEnd);
         if (FChunks.Count() == 0 && type != png::ctIHDR)
             RaisePngError<EPNGIHDRNotFirst>(png::msg::IHDRNotFirst);
-        CheckChunkLength(stream, length);
+        // The image data is read as far as the file goes, so a file cut inside it keeps the
+        // rows decoded so far (and fails on the CRC it lacks).
+        png::CheckChunkLength(length);
+        if (type != png::ctIDAT || imageData)
+            png::CheckChunkFits(stream, length);
         if (type == png::ctcHRM || (type == png::ctIDAT && imageData)) {
             stream.Seek(std::int64_t(length) + 4, soCurrent);
             continue;
@@ -81,7 +78,28 @@ void TPNGObject::ReadFromStream(TStream& stream) {
         RaisePngError<EPNGNoImageData>(png::msg::NoImageData);
 }
 
+// Raises, for an image that cannot make a file its reader takes (what a failed read or a
+// caller's changes to the chunk list may leave), the class the reader raises for the same
+// fault.
+void TPNGObject::CheckWritable() const {
+    if (!HasHeader() || !HeaderChunk().Pixels())
+        RaisePngError<EPNGHeaderNotPresent>(png::msg::HeaderNotPresent);
+    const auto* palette = FChunks.ChunkOfClass<TChunkPLTE>();
+    if (HeaderChunk().ColourType() == png::COLOR_PALETTE &&
+        (!palette || palette->EntryCount() == 0))
+        RaisePngError<EPNGInvalidPalette>(png::msg::InvalidPalette);
+    const auto* transparency = FChunks.ChunkOfClass<TChunktRNS>();
+    if (transparency && transparency->BodySize() > png::MaxPaletteEntries)
+        RaisePngError<EPNGInvalidPalette>(png::msg::InvalidPalette);
+    if (!FChunks.ChunkOfClass<TChunkIDAT>())
+        RaisePngError<EPNGNoImageData>(png::msg::NoImageData);
+    if (!dynamic_cast<const TChunkIEND*>(FChunks.Item(FChunks.Count() - 1)))
+        RaisePngError<EPngUnexpectedEnd>(png::msg::UnexpectedEnd);
+}
+
+// Nothing is written for an image that cannot make a valid file.
 void TPNGObject::WriteToStream(TStream& stream) {
+    CheckWritable();
     stream.WriteBuffer(png::Signature.data(), std::int64_t(png::Signature.size()));
     for (std::size_t i = 0; i < FChunks.Count(); ++i)
         FChunks.Item(i)->WriteTo(stream);

@@ -35,7 +35,8 @@ public:
     void SetWidth(int value) override;
     void SetHeight(int value) override;
     bool Empty() const override { return FChunks.Count() == 0; }
-    // False without a header, where the transparency kind is undefined.
+    // False without a header: there is no transparency kind (Transparency raises), and an
+    // empty graphic, as the class library asks it, is not transparent.
     bool Transparent() const override { return HasHeader() && Transparency() != trNone; }
     gdi::HPALETTE Palette() override { return GetPaletteHandle(); }
     void SetPalette(gdi::HPALETTE palette) override { SetPaletteHandle(palette); }
@@ -54,7 +55,9 @@ public:
     // ---- Reading and writing --------------------------------------------------------------
     // Replaces the image by the PNG read from the stream's position; stops after IEND.
     void ReadFromStream(TStream& stream);
-    // Writes the signature and every chunk in list order.
+    // Writes the signature and every chunk in list order. An image that cannot make a valid
+    // file (no valid header, no palette for colour type 3, no image data, not ending with
+    // IEND) raises what its reader would raise, and nothing is written.
     void WriteToStream(TStream& stream);
 
     // ---- Chunks and header ----------------------------------------------------------------
@@ -125,6 +128,8 @@ protected:
     void AssignTo(TPersistent* dest) const override;
 
 private:
+    void CheckWritable() const;
+
     TGammaTable FGammaLut{};
     TGammaTable FInverseGammaLut{};
     gdi::TOwnedPalette FPaletteHandle;

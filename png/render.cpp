@@ -49,7 +49,8 @@ void BlendRgbRow(const std::uint8_t* s, const std::uint8_t* a, std::uint8_t* d, 
 }
 
 // Rows of colour-table indices: palette images take colour and alpha from the table, grey
-// images with alpha their level from it and alpha from the alpha row.
+// images with alpha their level from it (through gamma, as grey without alpha is drawn, so
+// the two look the same) and alpha from the alpha row.
 void BlendIndexedRow(const std::uint8_t* s, const std::uint8_t* a, std::uint8_t* d,
                      std::uint32_t first, std::uint32_t width, int bits,
                      const std::array<TBlendEntry, 256>& table) {

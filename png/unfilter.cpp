@@ -1,10 +1,13 @@
 #include "png/unfilter.h"
 
 #include "png/format.h"
+#include "png/simd.h"
 
 #include <cstdlib>
 #include <cstring>
+#if BRENLOW_PNG_SSE2
 #include <emmintrin.h>
+#endif
 
 namespace png {
 
@@ -17,6 +20,7 @@ void UnfilterSub(std::uint8_t* r, std::size_t length, std::size_t s) {
         r[i] = std::uint8_t(r[i] + r[i - s]);
 }
 
+#if BRENLOW_PNG_SSE2
 // Sixteen bytes at a time; the last block may reach into the row padding.
 void UnfilterUp(std::uint8_t* r, const std::uint8_t* p, std::size_t length) {
     for (std::size_t i = 0; i < length; i += 16) {
@@ -25,6 +29,12 @@ void UnfilterUp(std::uint8_t* r, const std::uint8_t* p, std::size_t length) {
         _mm_storeu_si128(reinterpret_cast<__m128i*>(r + i), sum);
     }
 }
+#else
+void UnfilterUp(std::uint8_t* r, const std::uint8_t* p, std::size_t length) {
+    for (std::size_t i = 0; i < length; ++i)
+        r[i] = std::uint8_t(r[i] + p[i]);
+}
+#endif
 
 void UnfilterAverage(std::uint8_t* r, const std::uint8_t* p, std::size_t length, std::size_t s) {
     for (std::size_t i = 0; i < length && i < s; ++i)
@@ -49,7 +59,9 @@ void UnfilterPaeth(std::uint8_t* r, const std::uint8_t* p, std::size_t length, s
         r[i] = std::uint8_t(r[i] + Paeth(r[i - s], p[i], p[i - s]));
 }
 
+#if BRENLOW_PNG_SSE2
 // ---- Three and four bytes per pixel, SSE2 ---------------------------------------------------
+// The loops above are their scalar twins.
 // Each pixel depends on the one to its left, so the vectors hold one pixel at a time; the
 // gain comes from doing its three or four bytes at once. The next pixel is loaded before
 // the current one is stored, so no load waits on an overlapping store.
@@ -151,6 +163,7 @@ bool UnfilterVector(std::uint8_t filter, std::uint8_t* r, const std::uint8_t* p,
         return false;
     }
 }
+#endif
 
 } // namespace
 
@@ -159,12 +172,14 @@ void UnfilterRow(std::uint8_t* row, const std::uint8_t* previous, std::size_t le
     std::uint8_t* r = row + 1;
     const std::uint8_t* p = previous + 1;
     const std::uint8_t filter = row[0];
+#if BRENLOW_PNG_SSE2
     if (length % pixelStride == 0) {
         if (pixelStride == 3 && UnfilterVector<3>(filter, r, p, length))
             return;
         if (pixelStride == 4 && UnfilterVector<4>(filter, r, p, length))
             return;
     }
+#endif
     switch (filter) {
     case FILTER_SUB:
         UnfilterSub(r, length, pixelStride);

@@ -1,9 +1,13 @@
 #include "png/unpack.h"
 
 #include "png/format.h"
+#include "png/simd.h"
+#include "png/words.h"
 
 #include <cstring>
+#if BRENLOW_PNG_SSE2
 #include <immintrin.h>
+#endif
 
 namespace png {
 
@@ -90,30 +94,18 @@ void SwapRgb8(const std::uint8_t* s, const TRowTarget& t) {
     const std::uint32_t count = t.Count;
     std::uint32_t k = 0;
     for (; k + 4 <= count; k += 4, s += 12, d += 12) {
-        std::uint32_t w0, w1, w2;
-        std::memcpy(&w0, s, 4);
-        std::memcpy(&w1, s + 4, 4);
-        std::memcpy(&w2, s + 8, 4);
-        const std::uint32_t out0 =
-            (w0 >> 16 & 0xFF) | (w0 & 0xFF00) | (w0 & 0xFF) << 16 | (w1 >> 8 & 0xFF) << 24;
-        const std::uint32_t out1 =
-            (w1 & 0xFF) | (w0 >> 24) << 8 | (w2 & 0xFF) << 16 | (w1 & 0xFF000000);
-        const std::uint32_t out2 =
-            (w1 >> 16 & 0xFF) | (w2 >> 24) << 8 | (w2 & 0xFF0000) | (w2 >> 8 & 0xFF) << 24;
-        std::memcpy(d, &out0, 4);
-        std::memcpy(d + 4, &out1, 4);
-        std::memcpy(d + 8, &out2, 4);
+        const std::uint32_t w0 = LoadWord(s), w1 = LoadWord(s + 4), w2 = LoadWord(s + 8);
+        StoreWord(d,
+                  (w0 >> 16 & 0xFF) | (w0 & 0xFF00) | (w0 & 0xFF) << 16 | (w1 >> 8 & 0xFF) << 24);
+        StoreWord(d + 4, (w1 & 0xFF) | (w0 >> 24) << 8 | (w2 & 0xFF) << 16 | (w1 & 0xFF000000));
+        StoreWord(d + 8,
+                  (w1 >> 16 & 0xFF) | (w2 >> 24) << 8 | (w2 & 0xFF0000) | (w2 >> 8 & 0xFF) << 24);
     }
     for (; k < count; ++k, s += 3, d += 3) {
         d[0] = s[2];
         d[1] = s[1];
         d[2] = s[0];
     }
-}
-
-// Blue, green, red of one red-green-blue-alpha pixel in the low three bytes.
-inline std::uint32_t Bgr(std::uint32_t rgba) {
-    return __builtin_bswap32(rgba) >> 8;
 }
 
 // Four pixels at a time: 16 source bytes become 12 DIB bytes and 4 alpha bytes, each
@@ -124,20 +116,14 @@ void SplitRgba8(const std::uint8_t* s, const TRowTarget& t) {
     const std::uint32_t count = t.Count;
     std::uint32_t k = 0;
     for (; k + 4 <= count; k += 4, s += 16, d += 12, a += 4) {
-        std::uint32_t p0, p1, p2, p3;
-        std::memcpy(&p0, s, 4);
-        std::memcpy(&p1, s + 4, 4);
-        std::memcpy(&p2, s + 8, 4);
-        std::memcpy(&p3, s + 12, 4);
-        const std::uint32_t b0 = Bgr(p0), b1 = Bgr(p1), b2 = Bgr(p2), b3 = Bgr(p3);
-        const std::uint32_t out0 = b0 | b1 << 24, out1 = b1 >> 8 | b2 << 16,
-                            out2 = b2 >> 16 | b3 << 8;
-        const std::uint32_t alpha =
-            p0 >> 24 | (p1 >> 24) << 8 | (p2 >> 24) << 16 | (p3 >> 24) << 24;
-        std::memcpy(d, &out0, 4);
-        std::memcpy(d + 4, &out1, 4);
-        std::memcpy(d + 8, &out2, 4);
-        std::memcpy(a, &alpha, 4);
+        const std::uint32_t p0 = LoadWord(s), p1 = LoadWord(s + 4), p2 = LoadWord(s + 8),
+                            p3 = LoadWord(s + 12);
+        const std::uint32_t b0 = ReversedLowBytes(p0), b1 = ReversedLowBytes(p1),
+                            b2 = ReversedLowBytes(p2), b3 = ReversedLowBytes(p3);
+        StoreWord(d, b0 | b1 << 24);
+        StoreWord(d + 4, b1 >> 8 | b2 << 16);
+        StoreWord(d + 8, b2 >> 16 | b3 << 8);
+        StoreWord(a, p0 >> 24 | (p1 >> 24) << 8 | (p2 >> 24) << 16 | (p3 >> 24) << 24);
     }
     for (; k < count; ++k, s += 4, d += 3, ++a) {
         d[0] = s[2];
@@ -147,7 +133,9 @@ void SplitRgba8(const std::uint8_t* s, const TRowTarget& t) {
     }
 }
 
+#if BRENLOW_PNG_SSE2
 // ---- The same with SSSE3 byte shuffles, where the processor has them ------------------------
+// The word-wise versions above are their scalar twins and finish their rows.
 
 bool HasSsse3() {
     static const bool has = __builtin_cpu_supports("ssse3");
@@ -184,6 +172,24 @@ __attribute__((target("ssse3"))) void SplitRgba8Ssse3(const std::uint8_t* s, con
     }
     SplitRgba8(s + 4 * k, Rest(t, k));
 }
+#endif
+
+// The fastest whole-row versions the processor has.
+TRowUnpacker FastestSwapRgb8() {
+#if BRENLOW_PNG_SSE2
+    if (HasSsse3())
+        return SwapRgb8Ssse3;
+#endif
+    return SwapRgb8;
+}
+
+TRowUnpacker FastestSplitRgba8() {
+#if BRENLOW_PNG_SSE2
+    if (HasSsse3())
+        return SplitRgba8Ssse3;
+#endif
+    return SplitRgba8;
+}
 
 TRowUnpacker ChooseGrey(std::uint8_t bitDepth, bool interlaced, bool palette) {
     switch (bitDepth) {
@@ -205,11 +211,7 @@ TRowUnpacker ChooseGrey(std::uint8_t bitDepth, bool interlaced, bool palette) {
 } // namespace
 
 void SwapRedBlue(const std::uint8_t* source, std::uint8_t* target, std::uint32_t pixels) {
-    const TRowTarget whole{target, nullptr, pixels, 0, 1, nullptr};
-    if (HasSsse3())
-        SwapRgb8Ssse3(source, whole);
-    else
-        SwapRgb8(source, whole);
+    FastestSwapRgb8()(source, {target, nullptr, pixels, 0, 1, nullptr});
 }
 
 TRowUnpacker ChooseUnpacker(std::uint8_t colourType, std::uint8_t bitDepth, bool interlaced,
@@ -221,14 +223,14 @@ TRowUnpacker ChooseUnpacker(std::uint8_t colourType, std::uint8_t bitDepth, bool
     case COLOR_PALETTE:
         return ChooseGrey(bitDepth, interlaced, true);
     case COLOR_RGB:
-        return fast             ? (HasSsse3() ? SwapRgb8Ssse3 : SwapRgb8)
+        return fast             ? FastestSwapRgb8()
                : bitDepth == 8  ? UnpackRgb<1>
                : bitDepth == 16 ? UnpackRgb<2>
                                 : nullptr;
     case COLOR_GRAYSCALEALPHA:
         return bitDepth == 8 ? UnpackGreyAlpha<1> : bitDepth == 16 ? UnpackGreyAlpha<2> : nullptr;
     case COLOR_RGBALPHA:
-        return fast             ? (HasSsse3() ? SplitRgba8Ssse3 : SplitRgba8)
+        return fast             ? FastestSplitRgba8()
                : bitDepth == 8  ? UnpackRgba<1>
                : bitDepth == 16 ? UnpackRgba<2>
                                 : nullptr;

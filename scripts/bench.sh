@@ -7,4 +7,5 @@ BUILD_TYPE=Release BUILD_DIR="${BUILD_DIR:-build-bench}" scripts/build.sh -DBREN
 build_dir="${BUILD_DIR:-build-bench}"
 "$build_dir/bench/gdi_transfers"
 "$build_dir/bench/png_codec_bench"
+"$build_dir/bench/pngimagelist_startup"
 "$build_dir/bench/launch_click"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs to build, run and test; with the argument
-# "bench", also the photographs and icons the benchmarks read, with "fuzz" the compiler and
-# runtime of the fuzz targets. Quiet and quick when all are present.
+# "bench", also the photographs and icons the benchmarks read; with "arm64", also the cross
+# compiler, qemu's user-mode emulation and the arm64 libraries of the codec and the raster
+# engine (Debian multiarch, so arm64 is added to dpkg's architectures); with "fuzz", the
+# compiler and runtime of the fuzz targets. Quiet and quick when all are present.
 set -euo pipefail
 
 packages=(
@@ -10,12 +12,20 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libspng-dev
     xvfb xauth x11-utils xdotool imagemagick
 )
-if [ "${1:-}" = bench ]; then
+foreign=""
+case "${1:-}" in
+bench)
     packages+=(mate-backgrounds adwaita-icon-theme)
-fi
-if [ "${1:-}" = fuzz ]; then
+    ;;
+arm64)
+    foreign=arm64
+    packages+=(g++-aarch64-linux-gnu qemu-user
+        zlib1g-dev:arm64 libpng-dev:arm64 libfreetype-dev:arm64 libfontconfig-dev:arm64)
+    ;;
+fuzz)
     packages+=(clang libclang-rt-14-dev)
-fi
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -27,6 +37,11 @@ done
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
+if [ -n "$foreign" ] && ! dpkg --print-foreign-architectures | grep -qx "$foreign"; then
+    $sudo dpkg --add-architecture "$foreign"
+fi
+# Another installation may hold dpkg's lock for a while; wait for it.
+apt=($sudo apt-get -o DPkg::Lock::Timeout=600)
 echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${apt[@]}" update -qq
+DEBIAN_FRONTEND=noninteractive "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"

@@ -140,6 +140,29 @@ void TControl::ParentColorChanged() {
     FParentColor = true;
 }
 
+void TControl::SetBiDiMode(TBiDiMode value) {
+    if (value == FBiDiMode)
+        return;
+    FBiDiMode = value;
+    FParentBiDiMode = false;
+    Perform(CM_BIDIMODECHANGED, 0, 0);
+}
+
+void TControl::SetParentBiDiMode(bool value) {
+    if (value == FParentBiDiMode)
+        return;
+    FParentBiDiMode = value;
+    if (value)
+        ParentBiDiModeChanged();
+}
+
+void TControl::ParentBiDiModeChanged() {
+    if (!FParentBiDiMode || !FParent)
+        return;
+    SetBiDiMode(FParent->BiDiMode());
+    FParentBiDiMode = true;
+}
+
 void TControl::SetParentFont(bool value) {
     if (value == FParentFont)
         return;
@@ -203,6 +226,7 @@ void TControl::Loaded() {
     TComponent::Loaded();
     ParentFontChanged();
     ParentColorChanged();
+    ParentBiDiModeChanged();
 }
 
 void TControl::WndProc(TMessage& message) {
@@ -219,6 +243,10 @@ void TControl::WndProc(TMessage& message) {
     case CM_PARENTCOLORCHANGED:
         ParentColorChanged();
         return;
+    case CM_PARENTBIDIMODECHANGED:
+        ParentBiDiModeChanged();
+        return;
+    case CM_BIDIMODECHANGED:
     case CM_ENABLEDCHANGED:
     case CM_FONTCHANGED:
     case CM_COLORCHANGED:

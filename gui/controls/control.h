@@ -83,6 +83,15 @@ public:
     void SetFont(const TFont* value) { FFont->Assign(value); }
     bool ParentFont() const { return FParentFont; }
     void SetParentFont(bool value);
+    // The reading order and alignment of right-to-left languages; ParentBiDiMode makes it
+    // follow the parent's, as ParentColor does the colour.
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode value);
+    bool ParentBiDiMode() const { return FParentBiDiMode; }
+    void SetParentBiDiMode(bool value);
+    // Alignments are mirrored: left becomes right.
+    bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+    bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
     // The cursor shown over the control while the screen's cursor is crDefault.
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor value);
@@ -154,6 +163,7 @@ private:
     void FontChanged();
     void ParentFontChanged();
     void ParentColorChanged();
+    void ParentBiDiModeChanged();
 
     TWinControl* FParent = nullptr;
     int FLeft = 0;
@@ -168,6 +178,8 @@ private:
     bool FParentColor = false;
     std::unique_ptr<TFont> FFont;
     bool FParentFont = true;
+    TBiDiMode FBiDiMode = bdLeftToRight;
+    bool FParentBiDiMode = true;
     // Set while the font is copied from the parent, so the copy keeps ParentFont.
     bool FCopyingFont = false;
     TCursor FCursor = crDefault;
@@ -179,6 +191,8 @@ private:
 TShiftState MouseShiftState(win::WPARAM keys);
 // The state of the modifier keys now.
 TShiftState KeyboardShiftState();
+// Neither Shift, Ctrl nor Alt is held now, as Enter and Escape need to click a button.
+bool NoModifierKeys();
 
 // The control that holds the mouse capture (a windowed control, or a graphic control whose
 // parent holds it on its behalf); null when no control does.

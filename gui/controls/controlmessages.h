@@ -43,6 +43,8 @@ constexpr win::UINT CM_ICONCHANGED = CM_BASE + 29;
 constexpr win::UINT CM_WANTSPECIALKEY = CM_BASE + 30;
 // Posted to a form that asked to be freed once its handlers have returned.
 constexpr win::UINT CM_RELEASE = CM_BASE + 33;
+constexpr win::UINT CM_BIDIMODECHANGED = CM_BASE + 60;
+constexpr win::UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 
 constexpr win::UINT CN_BASE = 0xBC00;
 constexpr win::UINT CN_KEYDOWN = CN_BASE + win::WM_KEYDOWN;
@@ -57,6 +59,6 @@ constexpr win::LRESULT DLGC_WANTTAB = 0x0002;
 constexpr win::LRESULT DLGC_WANTALLKEYS = 0x0004;
 constexpr win::LRESULT DLGC_WANTCHARS = 0x0080;
 
-// WM_PRINTCLIENT options (LParam).
-constexpr win::LPARAM PRF_CLIENT = 0x0004;
-constexpr win::LPARAM PRF_ERASEBKGND = 0x0008;
+// WM_PRINTCLIENT options.
+using win::PRF_CLIENT;
+using win::PRF_ERASEBKGND;

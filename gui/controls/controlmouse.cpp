@@ -68,6 +68,11 @@ TShiftState KeyboardShiftState() {
     return shift;
 }
 
+bool NoModifierKeys() {
+    const TShiftState shift = KeyboardShiftState();
+    return !shift.Contains(ssShift) && !shift.Contains(ssCtrl) && !shift.Contains(ssAlt);
+}
+
 TControl* GetCaptureControl() {
     TWinControl* holder = FindControl(win::GetCapture());
     if (holder && CaptureControl && CaptureControl->Parent() == holder)

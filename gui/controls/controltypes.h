@@ -27,6 +27,15 @@ struct TEnumIdents<TAlignment> {
     static constexpr std::string_view Names[] = {"taLeftJustify", "taRightJustify", "taCenter"};
 };
 
+// Right-to-left languages: bdRightToLeft reads right to left and mirrors alignments;
+// bdRightToLeftNoAlign and bdRightToLeftReadingOnly only read right to left.
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+template <>
+struct TEnumIdents<TBiDiMode> {
+    static constexpr std::string_view Names[] = {
+        "bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"};
+};
+
 // How a control takes part in the layer's behaviour.
 enum TControlStyleItem {
     csCaptureMouse, // captures the mouse while the left button is held on it

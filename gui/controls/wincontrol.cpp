@@ -72,6 +72,7 @@ void TWinControl::InsertControl(TControl* control) {
         FTabList.push_back(windowed);
     control->ParentFontChanged();
     control->ParentColorChanged();
+    control->ParentBiDiModeChanged();
     if (!windowed)
         control->Invalidate();
     else if (FHandle && !windowed->ComponentState().Contains(csLoading))

@@ -216,6 +216,10 @@ void TWinControl::WndProc(TMessage& message) {
         Invalidate();
         NotifyControls(CM_PARENTCOLORCHANGED);
         return;
+    case CM_BIDIMODECHANGED:
+        Invalidate();
+        NotifyControls(CM_PARENTBIDIMODECHANGED);
+        return;
     case CM_ENABLEDCHANGED:
         if (TCustomForm* form = GetParentForm(this); form && !Enabled())
             form->DefocusControl(this);

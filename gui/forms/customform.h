@@ -60,6 +60,7 @@ constexpr TModalResult mrRetry = 4;
 constexpr TModalResult mrIgnore = 5;
 constexpr TModalResult mrYes = 6;
 constexpr TModalResult mrNo = 7;
+constexpr TModalResult mrAll = 8;
 
 using TCloseEvent = TEvent<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = TEvent<void(TObject* sender, bool& canClose)>;

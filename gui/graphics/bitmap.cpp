@@ -1,6 +1,7 @@
 #include "gui/graphics/bitmap.h"
 
 #include "gui/classes/exceptions.h"
+#include "gui/classes/filer.h"
 #include "gui/graphics/bitmapcanvas.h"
 #include "gui/graphics/bmpformat.h"
 #include "gui/graphics/memorydc.h"
@@ -86,6 +87,13 @@ void TBitmap::DrawTransparent(gdi::HDC dest, const TRect& rect, gdi::HDC source)
     gdi::SetBkColor(source, background);
     gdi::MaskedStretchBlt(dest, rect.Left, rect.Top, rect.Width(), rect.Height(), source, 0, 0,
                           Width(), Height(), maskDC.Get(), 0, 0);
+}
+
+void TBitmap::DefineProperties(TFiler& filer) {
+    TGraphic::DefineProperties(filer);
+    filer.DefineBinaryProperty(
+        "Data", [this](TStream& stream) { LoadFromStream(stream); },
+        [this](TStream& stream) { SaveToStream(stream); }, !Empty());
 }
 
 void TBitmap::SetSize(int width, int height) {

@@ -49,6 +49,9 @@ public:
     void LoadFromStream(TStream& stream) override;
     // Sections keep their format; device bitmaps are written with 32 bits (monochrome: 1).
     void SaveToStream(TStream& stream) override;
+    // A bitmap that is a property of a component (a button's glyph) is streamed as "Data",
+    // its BMP file, when it is not empty.
+    void DefineProperties(TFiler& filer) override;
 
     // CF_BITMAP: a copy of the bitmap (none for an empty bitmap), and its palette for palette
     // formats.

@@ -37,6 +37,13 @@ inline TRect Rect(int left, int top, int right, int bottom) {
 inline TRect Bounds(int left, int top, int width, int height) {
     return {left, top, left + width, top + height};
 }
+// r grown by dx at the left and right and by dy at the top and bottom; negative values shrink.
+inline TRect InflatedRect(const TRect& r, int dx, int dy) {
+    return {r.Left - dx, r.Top - dy, r.Right + dx, r.Bottom + dy};
+}
+inline TRect OffsetRect(const TRect& r, int dx, int dy) {
+    return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
+}
 inline gdi::RECT ToRECT(const TRect& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
 }

@@ -1,6 +1,7 @@
 #include "gui/graphics/graphic.h"
 
 #include "gui/classes/exceptions.h"
+#include "gui/classes/filer.h"
 #include "gui/graphics/messages.h"
 
 void TGraphic::SetTransparent(bool value) {
@@ -18,6 +19,13 @@ void TGraphic::LoadFromFile(const std::string& fileName) {
 void TGraphic::SaveToFile(const std::string& fileName) {
     TFileStream stream(fileName, fmCreate);
     SaveToStream(stream);
+}
+
+void TGraphic::DefineProperties(TFiler& filer) {
+    TPersistent::DefineProperties(filer);
+    filer.DefineBinaryProperty(
+        "Data", [this](TStream& stream) { LoadFromStream(stream); },
+        [this](TStream& stream) { SaveToStream(stream); }, !Empty());
 }
 
 TClipboardData TGraphic::SaveToClipboardFormat() {

@@ -42,6 +42,10 @@ public:
     void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName);
 
+    // Declares "Data": in a form stream a graphic held by a published property is the bytes
+    // it saves to a stream (its file), written when it is not empty.
+    void DefineProperties(TFiler& filer) override;
+
     // A new copy of the graphic for the clipboard. The base raises EInvalidGraphic
     // "Unsupported clipboard format".
     virtual TClipboardData SaveToClipboardFormat();

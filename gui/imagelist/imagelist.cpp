@@ -84,12 +84,18 @@ commctrl::HIMAGELIST TCustomImageList::Handle() {
 }
 
 void TCustomImageList::CreateHandle() {
-    const commctrl::UINT flags = commctrl::ILC_COLOR32 | (FMasked ? commctrl::ILC_MASK : 0);
-    FHandle = commctrl::ImageList_Create(FWidth, FHeight, flags, FAllocBy, FAllocBy);
-    if (!FHandle)
-        throw EInvalidOperation(SInvalidImageList);
+    FHandle = NewNativeList().Release();
     FHandleAdopted = false;
-    commctrl::ImageList_SetBkColor(FHandle, PlatformColour(FBkColor));
+}
+
+commctrl::TOwnedImageList TCustomImageList::NewNativeList() const {
+    const commctrl::UINT flags = commctrl::ILC_COLOR32 | (FMasked ? commctrl::ILC_MASK : 0);
+    commctrl::TOwnedImageList list(
+        commctrl::ImageList_Create(FWidth, FHeight, flags, FAllocBy, FAllocBy));
+    if (!list)
+        throw EInvalidOperation(SInvalidImageList);
+    commctrl::ImageList_SetBkColor(list.Get(), PlatformColour(FBkColor));
+    return list;
 }
 
 void TCustomImageList::FreeHandle() {

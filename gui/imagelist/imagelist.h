@@ -175,13 +175,18 @@ protected:
     // the list unchanged then) and writes them.
     virtual void ReadData(TStream& stream);
     virtual void WriteData(TStream& stream);
+    // A new empty native list of the list's size, flags (ILC_COLOR32, ILC_MASK when
+    // Masked), growth and background colour. EInvalidOperation "Invalid ImageList" when the
+    // platform refuses it.
+    commctrl::TOwnedImageList NewNativeList() const;
+    // Puts a native list in place, releasing the old one, and notifies; adopted: it came
+    // from outside (SetHandle) and so may be shared, otherwise it is the image list's own.
+    void InstallHandle(commctrl::HIMAGELIST value, bool adopted);
 
 private:
     void CreateHandle();
     // Releases the native list as SetHandle describes.
     void FreeHandle();
-    // Puts a native list in place; adopted: it came from outside (SetHandle).
-    void InstallHandle(commctrl::HIMAGELIST value, bool adopted);
     void CheckIndex(int index, int limit) const;
     // Appends image `index` of source as an icon; returns the new index.
     int AppendFrom(TCustomImageList& source, int index);

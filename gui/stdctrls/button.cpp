@@ -3,16 +3,7 @@
 #include "gui/controls/accelerator.h"
 #include "gui/controls/controltext.h"
 #include "platform/gdi/owned.h"
-
-namespace {
-
-// Enter and Escape click only without Shift, Ctrl or Alt.
-bool Unmodified() {
-    const TShiftState shift = KeyboardShiftState();
-    return !shift.Contains(ssShift) && !shift.Contains(ssCtrl) && !shift.Contains(ssAlt);
-}
-
-} // namespace
+#include "platform/theme/theme.h"
 
 TButton::TButton(TComponent* owner) : TCustomControl(owner) {
     // A quick second click is a click of its own, and the button paints all of itself.
@@ -60,7 +51,7 @@ void TButton::WndProc(TMessage& message) {
     case CM_DIALOGKEY: {
         const bool mine = (message.WParam == win::VK_RETURN && FActive) ||
                           (message.WParam == win::VK_ESCAPE && FCancel);
-        if (mine && Unmodified() && CanFocus()) {
+        if (mine && NoModifierKeys() && CanFocus()) {
             Click();
             message.Result = 1;
             return;
@@ -134,6 +125,20 @@ void TButton::KeyUp(TKey& key, TShiftState shift) {
     TCustomControl::KeyUp(key, shift);
 }
 
+void TButton::MouseEnter() {
+    FMouseOver = true;
+    TCustomControl::MouseEnter();
+    if (theme::ThemesEnabled())
+        Invalidate();
+}
+
+void TButton::MouseLeave() {
+    FMouseOver = false;
+    TCustomControl::MouseLeave();
+    if (theme::ThemesEnabled())
+        Invalidate();
+}
+
 void TButton::DrawFrame(win::HDC dc, TRect& face) const {
     win::RECT rect = ToRECT(face);
     const auto ring = [&](int colour) {
@@ -161,6 +166,41 @@ void TButton::DrawCaption(TCanvas& canvas, const TRect& face) const {
 }
 
 void TButton::Paint() {
+    if (theme::ThemesEnabled())
+        PaintThemed();
+    else
+        PaintClassic();
+}
+
+// The theme's element over the parent's background; the caption stays put when pressed and
+// is grey when disabled; the focus frame lies three pixels in.
+void TButton::PaintThemed() {
+    TCanvas& canvas = *Canvas();
+    const TRect client = ClientRect();
+    int state = theme::PBS_NORMAL;
+    if (!Enabled())
+        state = theme::PBS_DISABLED;
+    else if (FPressed)
+        state = theme::PBS_PRESSED;
+    else if (FMouseOver)
+        state = theme::PBS_HOT;
+    else if (FActive || Focused())
+        state = theme::PBS_DEFAULTED;
+    const gdi::HDC dc = canvas.Handle();
+    const gdi::RECT rect = ToRECT(client);
+    if (theme::IsThemeBackgroundPartiallyTransparent(theme::tcButton, theme::BP_PUSHBUTTON, state))
+        theme::DrawThemeParentBackground(Handle(), dc, &rect);
+    theme::DrawThemeBackground(dc, theme::tcButton, theme::BP_PUSHBUTTON, state, rect);
+    canvas.SetFont(*Font());
+    DrawControlText(canvas, Caption(), client,
+                    gdi::DT_CENTER | gdi::DT_VCENTER | gdi::DT_SINGLELINE,
+                    Enabled() ? Font()->Color() : clGrayText, true);
+    if (Focused())
+        canvas.DrawFocusRect(
+            Rect(client.Left + 3, client.Top + 3, client.Right - 3, client.Bottom - 3));
+}
+
+void TButton::PaintClassic() {
     TCanvas& canvas = *Canvas();
     TRect face = ClientRect();
     DrawFrame(canvas.Handle(), face);

@@ -4,7 +4,9 @@
 // Space clicks). Through its form, Enter clicks the default button (or the button that has
 // the focus), Escape the cancel button, and the caption's accelerator (Alt with the letter,
 // or the letter alone when the focused control takes no characters) clicks its button.
-// A click sets the form's ModalResult to the button's before OnClick runs.
+// A click sets the form's ModalResult to the button's before OnClick runs. With visual styles
+// on it is drawn as the theme's push button, lit under the pointer; otherwise in the classic
+// 3D look.
 
 #include "gui/controls/customcontrol.h"
 #include "gui/forms/customform.h"
@@ -32,12 +34,16 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void KeyDown(TKey& key, TShiftState shift) override;
     void KeyUp(TKey& key, TShiftState shift) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
 
 private:
     void SetPressed(bool value);
     void FocusChanged(const TControl* focused);
     void DrawFrame(win::HDC dc, TRect& face) const;
     void DrawCaption(TCanvas& canvas, const TRect& face) const;
+    void PaintClassic();
+    void PaintThemed();
 
     bool FDefault = false;
     bool FCancel = false;
@@ -46,4 +52,5 @@ private:
     bool FActive = false;
     bool FPressed = false;
     bool FSpacePressed = false;
+    bool FMouseOver = false;
 };

@@ -28,8 +28,10 @@ void Retire(std::unique_ptr<GdiObject> object) {
         bitmap->Memory = platform::TZeroedMemory();
         bitmap->Surface = TSurface();
     }
-    if (auto* font = dynamic_cast<TFont*>(object.get()))
+    if (auto* font = dynamic_cast<TFont*>(object.get())) {
         font->Instance.reset();
+        font->ScaledInstance.reset();
+    }
     quarantine.Keep(std::move(object));
 }
 
@@ -123,6 +125,11 @@ void AddSelection(HGDIOBJ handle) {
 void RemoveSelection(HGDIOBJ handle) {
     if (TEntry* entry = FindEntry(handle); entry && entry->Selections > 0)
         --entry->Selections;
+}
+
+bool IsSelected(HGDIOBJ handle) {
+    const TEntry* entry = FindEntry(handle);
+    return entry && entry->Selections > 0;
 }
 
 TBitmap* StockBitmap() {

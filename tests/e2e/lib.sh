@@ -107,3 +107,17 @@ read_geometry() {
     geometry="$(x_query xwininfo -id "$1")"
 }
 field() { sed -n "s/^ *$1: *//p" <<<"$geometry"; }
+
+# Asks every visible window titled by the pattern to close, through the close tool, until none
+# is left, for up to ten seconds. A window can be built again under the same title (a form
+# whose frame changes gets a new window), so the title is looked up again each round.
+close_titled() {
+    local i found
+    for i in $(seq 100); do
+        found="$(x_query xdotool search --onlyvisible --name "$2" | head -n 1)" || true
+        [ -z "$found" ] && return 0
+        "$1" "$found" 2>/dev/null || true
+        sleep 0.1
+    done
+    return 1
+}

@@ -47,14 +47,6 @@ protected:
                     ++differences;
         return differences;
     }
-
-    // An image list entry of one colour, the list's size.
-    static void AddImage(TCustomImageList& list, TColor colour) {
-        TBitmap image(list.Width(), list.Height());
-        image.Canvas().Brush().SetColor(colour);
-        image.Canvas().FillRect(Rect(0, 0, list.Width(), list.Height()));
-        list.Add(&image, nullptr);
-    }
 };
 
 TEST_F(MainWindow, OpensCentredWithDataSelectedAndTheDataToolsListed) {
@@ -136,25 +128,22 @@ TEST_F(MainWindow, ToolTitlesAreBoldAt100And5AndTheOtherLinesAt25And40And55) {
     EXPECT_TRUE(Window->ListBoxData->Canvas()->Font().Style().Empty());
 }
 
-TEST_F(MainWindow, IconsAreDrawnThroughTheImageListsAtTheirPlaces) {
+TEST_F(MainWindow, EveryLineOfTheCatalogueFitsInsideItsToolItem) {
     Open();
-    for (TColor colour : {clRed, clLime, clBlue, clYellow})
-        AddImage(*Window->PngImageListMain, colour);
-    for (int icon = 0; icon < 14; ++icon)
-        AddImage(*Window->PngImageListData, TColor(0x010101 * (icon + 1)));
-    Click(*Window->ListBoxMain, 80, 80 + 40); // Music
-    // The category icon is centred on the whole list's width, 169: at (60, 6) of its item.
-    const TListBox& categories = *Window->ListBoxMain;
-    EXPECT_EQ(Pixel(categories, 60, 6), 0x0000FFu);
-    EXPECT_EQ(Pixel(categories, 107, 53), 0x0000FFu);
-    EXPECT_EQ(Pixel(categories, 59, 6), White);
-    EXPECT_EQ(Pixel(categories, 108, 53), White);
-    EXPECT_EQ(Pixel(categories, 60, 80 + 6), 0x00FF00u);
-    // The second Music tool draws icon 5 at (25, 15) of its item.
-    const TListBox& tools = *Window->ListBoxData;
-    EXPECT_EQ(Pixel(tools, 25, 75 + 15), 0x060606u);
-    EXPECT_EQ(Pixel(tools, 72, 75 + 62), 0x060606u);
-    EXPECT_EQ(Pixel(tools, 24, 75 + 15), White);
+    TCanvas& canvas = *Window->ListBoxData->Canvas();
+    const int room = Window->ListBoxData->ClientWidth() - 100;
+    for (int category = 0; category < catalogue::CategoryCount; ++category)
+        for (const std::string& entry : catalogue::EntryTexts(category, "Brenlow")) {
+            std::size_t start = 0;
+            for (int line = 0; start <= entry.size(); ++line) {
+                const std::size_t end = std::min(entry.find('\r', start), entry.size());
+                const std::string text = entry.substr(start, end - start);
+                canvas.Font().SetStyle(line == 0 ? TFontStyles{fsBold} : TFontStyles{});
+                EXPECT_LE(canvas.TextWidth(text), room) << text;
+                start = end + 1;
+            }
+        }
+    canvas.Font().SetStyle({});
 }
 
 TEST_F(MainWindow, TheToolUnderThePointerBecomesSelectedAndStaysBelowTheLast) {

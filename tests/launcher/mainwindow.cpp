@@ -42,6 +42,28 @@ int TMainWindowTest::Starts(const std::string& name) const {
                       [&](const std::string& path) { return fs::path(path).filename() == name; }));
 }
 
+const TPNGObject& TMainWindowTest::Artwork(const std::string& file) {
+    static std::map<std::string, std::unique_ptr<TPNGObject>> images;
+    auto& image = images[file];
+    if (!image) {
+        image = std::make_unique<TPNGObject>();
+        image->LoadFromFile(std::string(BRENLOW_ASSETS_DIR) + "/" + file);
+    }
+    return *image;
+}
+
+gdi::COLORREF TMainWindowTest::Blended(const TPNGObject& image, int x, int y,
+                                       gdi::COLORREF background) {
+    const TColor colour = image.PixelColour(x, y);
+    const int a = image.PixelAlpha(x, y);
+    const auto blend = [a](int s, int d) {
+        return std::uint8_t((s * a + 255 + (255 - a) * d) / 256);
+    };
+    return gdi::RGB(blend(gdi::GetRValue(colour), gdi::GetRValue(background)),
+                    blend(gdi::GetGValue(colour), gdi::GetGValue(background)),
+                    blend(gdi::GetBValue(colour), gdi::GetBValue(background)));
+}
+
 TPoint TMainWindowTest::ItemCentre(const TListBox& list, int index) {
     const TRect rect = list.ItemRect(index);
     return {rect.Left + rect.Width() / 2, rect.Top + rect.Height() / 2};

@@ -8,6 +8,8 @@
 #include "tests/support/standins.h"
 
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,11 @@ protected:
     std::vector<std::string> RecordOf(const std::string& name) const;
     // How often the shell has started a program of that file name, as it reports each start.
     int Starts(const std::string& name) const;
+
+    // An artwork file of assets/ as the codec decodes it, read once.
+    static const TPNGObject& Artwork(const std::string& file);
+    // Pixel (x, y) of an image blended by the codec's formula over a background.
+    static gdi::COLORREF Blended(const TPNGObject& image, int x, int y, gdi::COLORREF background);
 
     // The centre of an item of a list, in the list's client coordinates.
     static TPoint ItemCentre(const TListBox& list, int index);

@@ -108,14 +108,25 @@ TRgbaImage CodecPixels(const TPNGObject& image) {
 
 namespace {
 
+// A libpng reader that keeps its error message and collects its warnings.
 struct TPngRead {
     png_structp Png = nullptr;
     png_infop Info = nullptr;
+    std::string Problem;
+    std::vector<std::string> Warnings;
     TPngRead() {
-        Png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+        Png = png_create_read_struct(PNG_LIBPNG_VER_STRING, this, OnError, OnWarning);
         Info = png_create_info_struct(Png);
     }
     ~TPngRead() { png_destroy_read_struct(&Png, &Info, nullptr); }
+
+    static void OnError(png_structp png, png_const_charp message) {
+        static_cast<TPngRead*>(png_get_error_ptr(png))->Problem = message;
+        png_longjmp(png, 1);
+    }
+    static void OnWarning(png_structp png, png_const_charp message) {
+        static_cast<TPngRead*>(png_get_error_ptr(png))->Warnings.emplace_back(message);
+    }
 };
 
 struct TMemorySource {
@@ -149,61 +160,103 @@ std::uint8_t StoredKey(std::uint16_t sample, int depth) {
     return std::uint8_t((sample & max) * 255 / max);
 }
 
+// The rows as 8-bit red, green, blue, alpha pixels.
+TRgbaImage RgbaPixels(const TLibpngImage& read) {
+    TRgbaImage image{read.Width, read.Height, {}};
+    image.Pixels.resize(std::size_t(read.Width) * read.Height);
+    std::memcpy(image.Pixels.data(), read.Rows.data(), read.Rows.size());
+    return image;
+}
+
 } // namespace
 
-TRgbaImage ReferenceDecode(const TBytes& bytes) {
+TLibpngImage LibpngRead(const TBytes& bytes,
+                        const std::function<void(png_structp, const TLibpngImage&)>& transform) {
     TPngRead read;
+    TLibpngImage image;
+    std::vector<png_bytep> rows;
     if (setjmp(png_jmpbuf(read.Png)))
-        throw std::runtime_error("libpng failed");
+        throw std::runtime_error("libpng: " + read.Problem);
     TMemorySource source{&bytes};
     png_set_read_fn(read.Png, &source, ReadFromMemory);
     png_read_info(read.Png, read.Info);
-    const int colourType = png_get_color_type(read.Png, read.Info);
-    const int depth = png_get_bit_depth(read.Png, read.Info);
-    const bool hasTrns = png_get_valid(read.Png, read.Info, PNG_INFO_tRNS);
+    image.Width = png_get_image_width(read.Png, read.Info);
+    image.Height = png_get_image_height(read.Png, read.Info);
+    image.ColourType = png_get_color_type(read.Png, read.Info);
+    image.Depth = png_get_bit_depth(read.Png, read.Info);
+    image.HasTransparency = png_get_valid(read.Png, read.Info, PNG_INFO_tRNS);
     png_color_16p key = nullptr;
-    if (hasTrns && colourType != PNG_COLOR_TYPE_PALETTE)
-        png_get_tRNS(read.Png, read.Info, nullptr, nullptr, &key);
-    if (colourType == PNG_COLOR_TYPE_PALETTE) {
-        png_set_palette_to_rgb(read.Png);
-        if (hasTrns)
-            png_set_tRNS_to_alpha(read.Png);
-    }
-    if (colourType == PNG_COLOR_TYPE_GRAY && depth < 8)
-        png_set_expand_gray_1_2_4_to_8(read.Png);
-    if (depth == 16)
-        png_set_strip_16(read.Png);
-    if (!(colourType & PNG_COLOR_MASK_COLOR))
-        png_set_gray_to_rgb(read.Png);
-    if (!(colourType & PNG_COLOR_MASK_ALPHA) && !(colourType == PNG_COLOR_TYPE_PALETTE && hasTrns))
-        png_set_filler(read.Png, 0xFF, PNG_FILLER_AFTER);
+    if (image.HasTransparency && image.ColourType != PNG_COLOR_TYPE_PALETTE &&
+        png_get_tRNS(read.Png, read.Info, nullptr, nullptr, &key))
+        image.Key = *key;
+    png_fixed_point gamma = 0;
+    if (png_get_gAMA_fixed(read.Png, read.Info, &gamma) && gamma > 0)
+        image.Gamma = gamma / 100000.0;
+    png_color_16p background = nullptr;
+    if (png_get_bKGD(read.Png, read.Info, &background))
+        image.Background = *background;
+    if (transform)
+        transform(read.Png, image);
     png_set_interlace_handling(read.Png);
     png_read_update_info(read.Png, read.Info);
-
-    TRgbaImage image{
-        png_get_image_width(read.Png, read.Info), png_get_image_height(read.Png, read.Info), {}};
-    image.Pixels.resize(std::size_t(image.Width) * image.Height);
-    std::vector<png_bytep> rows(image.Height);
+    image.RowBytes = png_get_rowbytes(read.Png, read.Info);
+    image.Rows.resize(image.RowBytes * image.Height);
+    rows.resize(image.Height);
     for (std::uint32_t y = 0; y < image.Height; ++y)
-        rows[y] = reinterpret_cast<png_bytep>(&image.Pixels[std::size_t(y) * image.Width]);
+        rows[y] = image.Rows.data() + y * image.RowBytes;
     png_read_image(read.Png, rows.data());
+    png_read_end(read.Png, nullptr);
+    image.Warnings = read.Warnings;
+    return image;
+}
 
+TRgbaImage LibpngRgba(const TBytes& bytes) {
+    const TLibpngImage read = LibpngRead(bytes, [](png_structp png, const TLibpngImage& image) {
+        png_set_expand(png);
+        png_set_strip_16(png);
+        png_set_gray_to_rgb(png);
+        if (!(image.ColourType & PNG_COLOR_MASK_ALPHA) && !image.HasTransparency)
+            png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    });
+    if (!read.Warnings.empty())
+        throw std::runtime_error("libpng warning: " + read.Warnings.front());
+    return RgbaPixels(read);
+}
+
+TRgbaImage ReferenceDecode(const TBytes& bytes) {
+    const TLibpngImage read = LibpngRead(bytes, [](png_structp png, const TLibpngImage& image) {
+        const bool palette = image.ColourType == PNG_COLOR_TYPE_PALETTE;
+        if (palette) {
+            png_set_palette_to_rgb(png);
+            if (image.HasTransparency)
+                png_set_tRNS_to_alpha(png);
+        }
+        if (image.ColourType == PNG_COLOR_TYPE_GRAY && image.Depth < 8)
+            png_set_expand_gray_1_2_4_to_8(png);
+        if (image.Depth == 16)
+            png_set_strip_16(png);
+        if (!(image.ColourType & PNG_COLOR_MASK_COLOR))
+            png_set_gray_to_rgb(png);
+        if (!(image.ColourType & PNG_COLOR_MASK_ALPHA) && !(palette && image.HasTransparency))
+            png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    });
+    TRgbaImage image = RgbaPixels(read);
     std::array<std::uint8_t, 256> gamma{};
     for (int i = 0; i < 256; ++i)
         gamma[i] = std::uint8_t(i);
-    png_fixed_point fileGamma = 0;
-    if (png_get_gAMA_fixed(read.Png, read.Info, &fileGamma) && fileGamma > 0)
-        gamma = GammaTable(fileGamma / 100000.0);
+    if (read.Gamma > 0)
+        gamma = GammaTable(read.Gamma);
     for (TRgba& p : image.Pixels) {
         p.R = gamma[p.R];
         p.G = gamma[p.G];
         p.B = gamma[p.B];
     }
-    if (key) {
-        const bool grey = !(colourType & PNG_COLOR_MASK_COLOR);
-        const TRgba transparent{gamma[StoredKey(grey ? key->gray : key->red, depth)],
-                                gamma[StoredKey(grey ? key->gray : key->green, depth)],
-                                gamma[StoredKey(grey ? key->gray : key->blue, depth)], 255};
+    if (read.Key) {
+        const bool grey = !(read.ColourType & PNG_COLOR_MASK_COLOR);
+        const png_color_16& key = *read.Key;
+        const TRgba transparent{gamma[StoredKey(grey ? key.gray : key.red, read.Depth)],
+                                gamma[StoredKey(grey ? key.gray : key.green, read.Depth)],
+                                gamma[StoredKey(grey ? key.gray : key.blue, read.Depth)], 255};
         for (TRgba& p : image.Pixels)
             if (p == transparent)
                 p.A = 0;
@@ -288,6 +341,14 @@ void PrintTo(const TFailure& failure, std::ostream* out) {
 TFailure ReadFailure(const TBytes& bytes) {
     TPNGObject image;
     return FailureOf([&] { ReadPng(image, bytes); });
+}
+
+bool ResidentMemoryIsMeasurable() {
+#ifdef BRENLOW_EMULATED
+    return false;
+#else
+    return true;
+#endif
 }
 
 std::size_t ResidentBytes() {

@@ -7,7 +7,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <ostream>
+#include <png.h>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -58,6 +60,29 @@ TBytes WritePng(TPNGObject& image);
 // The codec's decoded pixels: PixelColour and PixelAlpha of every pixel.
 TRgbaImage CodecPixels(const TPNGObject& image);
 
+// libpng's reading of a PNG: the header's fields, the chunks the tests look at, the rows
+// (RowBytes each) after the transformations that transform asks for (none: the file's own
+// layout, de-interlaced), and libpng's warnings. Errors raise std::runtime_error.
+struct TLibpngImage {
+    std::uint32_t Width = 0;
+    std::uint32_t Height = 0;
+    int ColourType = 0;
+    int Depth = 0;
+    bool HasTransparency = false;
+    std::optional<png_color_16> Key; // tRNS of grey and RGB images
+    double Gamma = 0;                // 0 without gAMA
+    std::optional<png_color_16> Background;
+    std::size_t RowBytes = 0;
+    TBytes Rows;
+    std::vector<std::string> Warnings;
+};
+TLibpngImage
+LibpngRead(const TBytes& png,
+           const std::function<void(png_structp, const TLibpngImage&)>& transform = {});
+// libpng's own 8-bit RGBA of a PNG: keys compared at the file's depth, high bytes of 16-bit
+// samples, no gamma. A warning fails like an error: a file another decoder warns about is
+// not what the codec meant to write.
+TRgbaImage LibpngRgba(const TBytes& png);
 // libpng's decoding of a PNG, reduced to 8-bit RGBA by the codec's documented rules: the
 // high byte of 16-bit samples, low-depth grey spread to 0..255, the gamma table of a gAMA
 // chunk applied to colour samples, and the tRNS key of grey and RGB images compared with
@@ -95,5 +120,8 @@ T& Required(T* pointer) {
 
 // Resident memory of the process in bytes.
 std::size_t ResidentBytes();
+// Whether that memory is the program's own: under an emulator it takes in the emulator's
+// records of every mapping, some 100 MB for the pages of a claimed 65535 x 65535 image.
+bool ResidentMemoryIsMeasurable();
 
 } // namespace pngtest

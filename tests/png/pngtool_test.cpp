@@ -41,9 +41,11 @@ protected:
     }
     void TearDown() override { fs::remove_all(FDir); }
 
-    TRun Run(const std::string& arguments) const {
-        const std::string command = std::string(PNGTOOL_PATH) + " " + arguments + " >" +
-                                    (FDir / "out").string() + " 2>" + (FDir / "err").string();
+    // Runs pngtool with the arguments; shellPrefix runs first in the same shell.
+    TRun Run(const std::string& arguments, const std::string& shellPrefix = "") const {
+        const std::string command = shellPrefix + std::string(PNGTOOL_PATH) + " " + arguments +
+                                    " >" + (FDir / "out").string() + " 2>" +
+                                    (FDir / "err").string();
         const int status = std::system(command.c_str());
         TRun run;
         run.Signalled = WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) > 128);
@@ -124,10 +126,66 @@ TEST_F(Pngtool, FailuresAreOneLineWithTheClassAndExitOne) {
     EXPECT_EQ(run.Err.rfind("EFOpenError: ", 0), 0u);
 }
 
+// A file of a few bytes may claim 65535 x 65535 pixels; decoding it would write 17 GB. The
+// claim is refused from the header, before anything is decoded or written.
+TEST_F(Pngtool, RefusesImagesAboveThePixelLimitBeforeAnyWork) {
+    const TBytes bomb =
+        TPngBuilder().Header(65535, 65535, 8, 6).ImageData(Deflate(TBytes(1000, 0))).End().Bytes();
+    ASSERT_EQ(bomb.size(), 74u);
+    Save("bomb.png", bomb);
+    const std::string refusal =
+        "ETooManyPixels: The image claims 65535 x 65535 pixels, more than the 268435456 "
+        "pngtool takes; --max-pixels N raises the limit.\n";
+    for (const std::string& command :
+         {"decode " + Path("bomb.png") + " " + Path("bomb.out"),
+          "recode " + Path("bomb.png") + " " + Path("bomb.out"), "info " + Path("bomb.png")}) {
+        const TRun run = Run(command);
+        EXPECT_EQ(run.Status, 1) << command;
+        EXPECT_EQ(run.Err, refusal) << command;
+        EXPECT_FALSE(fs::exists(Path("bomb.out"))) << command;
+    }
+    const TRun raised = Run("info --max-pixels 4294836225 " + Path("bomb.png"));
+    EXPECT_EQ(raised.Status, 0) << raised.Err;
+    EXPECT_NE(raised.Out.find("width: 65535\n"), std::string::npos);
+
+    // basn0g01 is 32 x 32.
+    const TRun below =
+        Run("decode " + Suite("basn0g01.png") + " " + Path("small.pam") + " --max-pixels 1023");
+    EXPECT_EQ(below.Status, 1);
+    EXPECT_EQ(below.Err.rfind("ETooManyPixels: The image claims 32 x 32 pixels, more than the "
+                              "1023 pngtool takes",
+                              0),
+              0u)
+        << below.Err;
+    EXPECT_FALSE(fs::exists(Path("small.pam")));
+    EXPECT_EQ(
+        Run("--max-pixels 1024 decode " + Suite("basn0g01.png") + " " + Path("small.pam")).Status,
+        2);
+    EXPECT_EQ(
+        Run("decode " + Suite("basn0g01.png") + " " + Path("small.pam") + " --max-pixels 1024")
+            .Status,
+        0);
+}
+
+// The encoder's output buffer grows with the compressed data, not with the IDAT limit: a
+// limit of 2 GiB costs a 32 x 32 image nothing, even in an address space of 1 GiB.
+TEST_F(Pngtool, AHugeIdatLimitNeedsNoMemoryOfItsSize) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's shadow memory does not fit in an address space of 1 GiB";
+#endif
+    const TRun run = Run("recode " + Suite("basn0g01.png") + " " + Path("limit.png") +
+                             " --idat-limit 2147483647",
+                         "ulimit -v 1048576 && ");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(ReferenceDecode(ReadFile(Path("limit.png"))).Pixels,
+              ReferenceDecode(ReadFile(Suite("basn0g01.png"))).Pixels);
+}
+
 TEST_F(Pngtool, UsageErrorsExitTwo) {
     for (const std::string arguments :
          {"", "info", "decode a.png", "recode a b --filters none,fast", "recode a b --level 10",
-          "recode a b --idat-limit", "convert a b", "info a b"}) {
+          "recode a b --idat-limit", "convert a b", "info a b", "info a --max-pixels",
+          "info a --max-pixels -1", "decode a b --level 3"}) {
         const TRun run = Run(arguments);
         EXPECT_EQ(run.Status, 2) << arguments;
         EXPECT_EQ(run.Err.rfind("usage: pngtool", 0), 0u) << arguments;

@@ -117,6 +117,53 @@ TEST(Render, PaletteWithSeveralAlphasIsBlended) {
     EXPECT_EQ(canvas.At(2, 0), RGB(255, 255, 255));
 }
 
+// A tRNS entry beyond the palette names no colour: no key, and black pixels draw black.
+TEST(Render, APaletteKeyBeyondThePaletteNamesNoColour) {
+    TPNGObject image;
+    ReadPng(image, TPngBuilder()
+                       .Header(2, 1, 8, 3)
+                       .Chunk("PLTE", {0, 0, 0, 200, 100, 50})
+                       .Chunk("tRNS", {255, 255, 0})
+                       .ImageData(Deflate({0, 0, 1}))
+                       .End()
+                       .Bytes());
+    EXPECT_EQ(image.Transparency(), trNone);
+    EXPECT_FALSE(image.Transparent());
+    EXPECT_EQ(image.PixelAlpha(0, 0), 255);
+    TCanvas canvas(2, 1, RGB(0, 0, 200));
+    image.DrawOnDC(canvas.DC(), {0, 0, 2, 1});
+    EXPECT_EQ(canvas.At(0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.At(1, 0), RGB(200, 100, 50));
+}
+
+// Grey with alpha shows its levels through the gamma table, as grey without alpha does, so
+// the same levels look the same drawn and read whether the image has alpha or not.
+TEST(Render, GreyWithAndWithoutAlphaLookTheSameThroughGamma) {
+    const TBytes gamma = {0, 1, 0x86, 0xA0};
+    TPNGObject grey, greyAlpha;
+    ReadPng(grey, TPngBuilder()
+                      .Header(4, 1, 8, 0)
+                      .Chunk("gAMA", gamma)
+                      .ImageData(Deflate({0, 0, 64, 128, 200}))
+                      .End()
+                      .Bytes());
+    ReadPng(greyAlpha, TPngBuilder()
+                           .Header(4, 1, 8, 4)
+                           .Chunk("gAMA", gamma)
+                           .ImageData(Deflate({0, 0, 255, 64, 255, 128, 255, 200, 255}))
+                           .End()
+                           .Bytes());
+    EXPECT_EQ(greyAlpha.PixelColour(2, 0), RGB(186, 186, 186));
+    TCanvas a(4, 1, RGB(9, 9, 9)), b(4, 1, RGB(9, 9, 9));
+    grey.DrawOnDC(a.DC(), {0, 0, 4, 1});
+    greyAlpha.DrawOnDC(b.DC(), {0, 0, 4, 1});
+    for (int x = 0; x < 4; ++x) {
+        EXPECT_EQ(greyAlpha.PixelColour(x, 0), grey.PixelColour(x, 0)) << x;
+        EXPECT_EQ(b.At(x, 0), a.At(x, 0)) << x;
+        EXPECT_EQ(b.At(x, 0), grey.PixelColour(x, 0)) << x;
+    }
+}
+
 TEST(Render, BlendingAnIndexBeyondThePaletteFailsAndLeavesTheDestination) {
     TPNGObject image;
     TPngBuilder png;

@@ -1,7 +1,11 @@
 #include "tools/pngtool/commands.h"
 
+#include "png/framing.h"
 #include "png/pngobject.h"
 
+#include <algorithm>
+#include <array>
+#include <string>
 #include <vector>
 
 namespace pngtool {
@@ -17,6 +21,26 @@ const char* TransparencyName(TPngTransparency kind) {
     default:
         return "none";
     }
+}
+
+// Refuses an image whose header claims more pixels than the limit, before anything is
+// decoded or written. A file that does not start with a PNG signature and a header chunk is
+// left to the codec, which says what is wrong with it.
+void CheckClaimedSize(const std::string& fileName, std::uint64_t maxPixels) {
+    TFileStream stream(fileName, fmOpenRead);
+    // The signature, the header chunk's length and type, its width and height.
+    std::array<std::uint8_t, 24> head{};
+    if (stream.Read(head.data(), std::int64_t(head.size())) != std::int64_t(head.size()) ||
+        !std::equal(png::Signature.begin(), png::Signature.end(), head.begin()) ||
+        !std::equal(png::ctIHDR.begin(), png::ctIHDR.end(), head.begin() + 12))
+        return;
+    const std::uint32_t width = png::LoadU32(head.data() + 16);
+    const std::uint32_t height = png::LoadU32(head.data() + 20);
+    if (std::uint64_t(width) * height > maxPixels)
+        throw ETooManyPixels("The image claims " + std::to_string(width) + " x " +
+                             std::to_string(height) + " pixels, more than the " +
+                             std::to_string(maxPixels) +
+                             " pngtool takes; --max-pixels N raises the limit.");
 }
 
 void Load(TPNGObject& image, const std::string& fileName) {
@@ -80,6 +104,7 @@ void Recode(TPNGObject& image, const TRecodeSettings& settings, const std::strin
 } // namespace
 
 void RunCommand(const TCommand& command, std::ostream& out) {
+    CheckClaimedSize(command.Input, command.MaxPixels);
     TPNGObject image;
     Load(image, command.Input);
     switch (command.Kind) {

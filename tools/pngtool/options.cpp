@@ -3,16 +3,20 @@
 #include "png/format.h"
 
 #include <charconv>
+#include <limits>
 #include <map>
 #include <sstream>
 
 namespace pngtool {
 
 const char* const UsageText =
-    "usage: pngtool info FILE\n"
-    "       pngtool decode FILE OUT.pam\n"
+    "usage: pngtool info FILE [--max-pixels N]\n"
+    "       pngtool decode FILE OUT.pam [--max-pixels N]\n"
     "       pngtool recode IN OUT [--filters LIST] [--level N] [--idat-limit N] [--interlace]\n"
-    "LIST is a comma-separated list of none, sub, up, average, paeth.\n";
+    "                             [--max-pixels N]\n"
+    "LIST is a comma-separated list of none, sub, up, average, paeth.\n"
+    "--max-pixels refuses images of more than N pixels (width x height) from their header;\n"
+    "the default is 268435456.\n";
 
 namespace {
 
@@ -42,57 +46,71 @@ std::optional<std::uint8_t> FilterSet(const std::string& list) {
     return set;
 }
 
-// Reads the options after "recode IN OUT"; false on anything unknown or malformed.
-bool ParseRecodeOptions(const std::vector<std::string>& args, std::size_t at,
-                        TRecodeSettings& settings) {
-    for (; at < args.size(); ++at) {
-        const std::string& option = args[at];
-        if (option == "--interlace") {
-            settings.Interlace = true;
-            continue;
-        }
-        if (at + 1 >= args.size())
-            return false;
-        const std::string& value = args[++at];
-        if (option == "--filters") {
-            settings.RowFilters = FilterSet(value);
-            if (!settings.RowFilters)
-                return false;
-        } else if (option == "--level") {
-            const auto level = Number(value, 9);
-            if (!level)
-                return false;
-            settings.DeflateLevel = std::uint8_t(*level);
-        } else if (option == "--idat-limit") {
-            const auto limit = Number(value, 0xFFFFFFFFu);
-            if (!limit || *limit == 0)
-                return false;
-            settings.IdatLimit = std::uint32_t(*limit);
-        } else {
-            return false;
-        }
+// Takes one option and its value, if it has one, from args at `at`; false on anything unknown
+// or malformed. Recode's settings are options of recode only.
+bool ParseOption(const std::vector<std::string>& args, std::size_t& at, TCommand& command) {
+    const std::string& option = args[at];
+    TRecodeSettings& settings = command.Settings;
+    const bool recode = command.Kind == ckRecode;
+    if (option == "--interlace" && recode) {
+        settings.Interlace = true;
+        return true;
     }
-    return true;
+    if (at + 1 >= args.size())
+        return false;
+    const std::string& value = args[++at];
+    if (option == "--max-pixels") {
+        const auto limit = Number(value, std::numeric_limits<std::uint64_t>::max());
+        if (!limit)
+            return false;
+        command.MaxPixels = *limit;
+        return true;
+    }
+    if (!recode)
+        return false;
+    if (option == "--filters") {
+        settings.RowFilters = FilterSet(value);
+        return settings.RowFilters.has_value();
+    }
+    if (option == "--level") {
+        const auto level = Number(value, 9);
+        if (!level)
+            return false;
+        settings.DeflateLevel = std::uint8_t(*level);
+        return true;
+    }
+    if (option == "--idat-limit") {
+        const auto limit = Number(value, 0xFFFFFFFFu);
+        if (!limit || *limit == 0)
+            return false;
+        settings.IdatLimit = std::uint32_t(*limit);
+        return true;
+    }
+    return false;
 }
 
 } // namespace
 
 std::optional<TCommand> ParseCommand(const std::vector<std::string>& args) {
-    if (args.empty())
+    static const std::map<std::string, std::pair<TCommandKind, std::size_t>> verbs = {
+        {"info", {ckInfo, 1}}, {"decode", {ckDecode, 2}}, {"recode", {ckRecode, 2}}};
+    const auto verb = args.empty() ? verbs.end() : verbs.find(args[0]);
+    if (verb == verbs.end())
         return std::nullopt;
     TCommand command;
-    const std::string& verb = args[0];
-    if (verb == "info" && args.size() == 2) {
-        command = {ckInfo, args[1], {}, {}};
-    } else if (verb == "decode" && args.size() == 3) {
-        command = {ckDecode, args[1], args[2], {}};
-    } else if (verb == "recode" && args.size() >= 3) {
-        command = {ckRecode, args[1], args[2], {}};
-        if (!ParseRecodeOptions(args, 3, command.Settings))
+    command.Kind = verb->second.first;
+    std::vector<std::string> files;
+    for (std::size_t at = 1; at < args.size(); ++at) {
+        if (args[at].rfind("--", 0) != 0)
+            files.push_back(args[at]);
+        else if (!ParseOption(args, at, command))
             return std::nullopt;
-    } else {
-        return std::nullopt;
     }
+    if (files.size() != verb->second.second)
+        return std::nullopt;
+    command.Input = files[0];
+    if (files.size() > 1)
+        command.Output = files[1];
     return command;
 }
 

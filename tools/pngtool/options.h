@@ -17,11 +17,16 @@ struct TRecodeSettings {
     bool Interlace = false;
 };
 
+// Images of more pixels are refused unless --max-pixels raises the limit: decoding one
+// writes 4 bytes a pixel, and a small file may claim 65535 x 65535.
+inline constexpr std::uint64_t DefaultMaxPixels = std::uint64_t(1) << 28;
+
 struct TCommand {
     TCommandKind Kind = ckInfo;
     std::string Input;
     std::string Output;
     TRecodeSettings Settings;
+    std::uint64_t MaxPixels = DefaultMaxPixels;
 };
 
 // The command the arguments ask for; nothing when they are not a valid command line.

@@ -5,13 +5,19 @@
 #include "gui/controls/accelerator.h"
 #include "gui/stdctrls/button.h"
 #include "gui/stdctrls/listbox.h"
+#include "platform/system/answers.h"
+#include "platform/theme/theme.h"
+#include "tests/gdi/canvas.h"
 
 namespace guitest {
 namespace {
 
+// The classic look unless a test switches themes on.
 class Button : public TGuiTest {
 protected:
     void SetUp() override {
+        FSaved = platform::Answers();
+        platform::Answers().ThemesActive = false;
         TGuiTest::SetUp();
         Form = NewForm();
         Ok = Add<TButton>(Form, 10, 10, 75, 25);
@@ -22,6 +28,10 @@ protected:
         Cancel->OnClick = [this](TObject*) { ++CancelClicks; };
         List = Add<TListBox>(Form, 10, 50, 100, 100);
         Pump();
+    }
+    void TearDown() override {
+        TGuiTest::TearDown();
+        platform::Answers() = FSaved;
     }
 
     // The classic look: pressed, a shadow ring inside the focus frame; up, the 3D edge.
@@ -36,6 +46,9 @@ protected:
     TListBox* List = nullptr;
     int OkClicks = 0;
     int CancelClicks = 0;
+
+private:
+    platform::TPlatformAnswers FSaved;
 };
 
 TEST_F(Button, APressClicksWhenReleasedOnTheButtonAndShowsPressedWhileThePointerIsOnIt) {
@@ -154,6 +167,39 @@ TEST_F(Button, ADisabledButtonTakesNoClicksNoKeysAndNoAccelerator) {
     Chord(win::VK_MENU, 'O');
     EXPECT_EQ(OkClicks, 0);
     EXPECT_FALSE(Ok->Focused());
+}
+
+TEST_F(Button, WithThemesOnTheButtonIsTheThemesPushButtonInEachState) {
+    platform::Answers().ThemesActive = true;
+    Ok->Invalidate();
+    Pump();
+    const gdi::COLORREF face = gdi::GetSysColor(gdi::COLOR_BTNFACE);
+    // The element as the engine draws it over the form's colour, at a pixel of the left
+    // border or ring and one of the face above the caption.
+    const auto element = [face](int state) {
+        gdi::test::TCanvas canvas(75, 25, face);
+        theme::DrawThemeBackground(canvas.DC(), theme::tcButton, theme::BP_PUSHBUTTON, state,
+                                   {0, 0, 75, 25});
+        return std::pair{canvas.At(1, 12), canvas.At(37, 2)};
+    };
+    const auto shown = [&] { return std::pair{Pixel(*Ok, 1, 12), Pixel(*Ok, 37, 2)}; };
+    EXPECT_EQ(shown(), element(theme::PBS_NORMAL));
+    EXPECT_EQ(Pixel(*Ok, 0, 0), face); // a rounded corner shows the form
+    MoveTo(*Ok, 20, 10);
+    EXPECT_EQ(shown(), element(theme::PBS_HOT));
+    Headless->MouseDown(win::VK_LBUTTON);
+    Pump();
+    EXPECT_EQ(shown(), element(theme::PBS_PRESSED));
+    Release();
+    MoveTo(*Form, 250, 150);
+    EXPECT_EQ(shown(), element(theme::PBS_DEFAULTED)); // focused by the press
+    // The focus frame three pixels in: dark dots on the light face.
+    EXPECT_LT(gdi::GetRValue(Pixel(*Ok, 3, 3)), 64);
+    EXPECT_GT(gdi::GetRValue(Pixel(*Ok, 3, 2)), 128);
+    List->SetFocus();
+    Ok->SetEnabled(false);
+    Pump();
+    EXPECT_EQ(shown(), element(theme::PBS_DISABLED));
 }
 
 } // namespace

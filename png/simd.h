@@ -1,0 +1,11 @@
+#pragma once
+// The vector code the codec is built with: SSE2 wherever the compiler targets it (x86-64
+// always), with SSSE3 byte shuffles where the processor has them. Every vector path has a
+// portable scalar twin, which every other processor builds, and which the CMake option
+// BRENLOW_SCALAR builds everywhere.
+
+#if defined(__SSE2__) && !defined(BRENLOW_SCALAR)
+#define BRENLOW_PNG_SSE2 1
+#else
+#define BRENLOW_PNG_SSE2 0
+#endif
