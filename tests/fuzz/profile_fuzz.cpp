@@ -5,10 +5,24 @@
 #include "fuzz_support.h"
 #include "platform/profile/profile.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <unistd.h>
+
+namespace {
+
+// The file every input is written to, removed when the run ends.
+struct TScratchFile {
+    const std::string Path = (std::filesystem::temp_directory_path() /
+                              ("brenlow_profile_fuzz_" + std::to_string(getpid())))
+                                 .string();
+    ~TScratchFile() { std::filesystem::remove(Path); }
+};
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
@@ -20,9 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string contents = input.substr(std::min(lineEnd + 1, input.size()));
 
     const std::string inMemory = profile::ProfileStringIn(contents, section, key, "<none>");
-    static const std::string path = "/tmp/brenlow_profile_fuzz_" + std::to_string(getpid());
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
-    if (profile::GetPrivateProfileString(section, key, "<none>", path) != inMemory)
+    static const TScratchFile file;
+    std::ofstream(file.Path, std::ios::binary | std::ios::trunc) << contents;
+    if (profile::GetPrivateProfileString(section, key, "<none>", file.Path) != inMemory)
         fuzzing::Finding("the file and the same contents in memory give other values");
     return 0;
 }
