@@ -1,12 +1,14 @@
 // PNG images through TPNGObject: reading, then for whatever was read, drawing at its size and
 // stretched, reading every pixel, copying and writing. The copy must write the same bytes as
-// the image (or fail as it does), and an image read whole must write, and read back from what
-// it wrote with the same pixels.
+// the image (or fail as it does), and an image read whole must write (unless it lacks the
+// palette its colour type needs), and read back from what it wrote with the same pixels.
 // Built a second time with FUZZ_FIX_CRC, the harness first gives every chunk a correct CRC,
 // so that mutations reach the checks behind it.
 
 #include "fuzz_support.h"
 #include "gui/classes/stream.h"
+#include "png/chunks.h"
+#include "png/format.h"
 #include "png/framing.h"
 #include "png/pngobject.h"
 #include "tests/gdi/canvas.h"
@@ -68,6 +70,14 @@ std::vector<std::uint64_t> Pixels(const TPNGObject& image) {
     return read ? pixels : std::vector<std::uint64_t>();
 }
 
+// The reader takes chunks in any order and number, so a palette image may come without a
+// palette (or with an empty one); that makes no valid file, and the codec does not write it.
+bool HasPaletteItNeeds(const TPNGObject& image) {
+    const auto* palette = image.Chunks().ChunkOfClass<TChunkPLTE>();
+    return image.HeaderChunk().ColourType() != png::COLOR_PALETTE ||
+           (palette && palette->EntryCount() > 0);
+}
+
 void Draw(TPNGObject& image) {
     const int w = std::max(image.Width(), 1), h = std::max(image.Height(), 1);
     gdi::test::TCanvas canvas(2 * w + 2, 2 * h + 2, gdi::RGB(10, 20, 30));
@@ -95,8 +105,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzzing::Finding("the copy writes other bytes than its original, or fails alone");
     if (!whole || pixels.empty())
         return 0;
-    if (!written)
-        fuzzing::Finding("an image read whole does not write");
+    if (!written) {
+        if (HasPaletteItNeeds(image))
+            fuzzing::Finding("an image read whole does not write");
+        return 0;
+    }
     TPNGObject again;
     if (!Read(again, *written))
         fuzzing::Finding("what the codec wrote does not read back");
