@@ -50,6 +50,6 @@ esac
 [ -d "tests/fuzz/regressions/$target" ] && seeds+=("tests/fuzz/regressions/$target")
 cmake --build "$build_dir" --target "$target"
 
-LSAN_OPTIONS="suppressions=$PWD/cmake/lsan.supp" "$build_dir/tests/fuzz/$target" \
+LSAN_OPTIONS="suppressions=$PWD/cmake/lsan.supp:print_suppressions=0" "$build_dir/tests/fuzz/$target" \
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -dict="$dictionary" \
     -artifact_prefix="$findings/" -print_final_stats=1 "$corpus" "${seeds[@]}"
