@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 usage="usage: scripts/fuzz.sh TARGET SECONDS"
 target="${1:?$usage}"
 seconds="${2:?$usage}"
-scripts/setup.sh fuzz
+scripts/setup.sh clang
 build_dir="${FUZZ_BUILD_DIR:-build-fuzz}"
 # Line tables are all the reports need, and build much faster than full debug information.
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

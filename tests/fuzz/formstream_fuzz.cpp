@@ -2,7 +2,6 @@
 // layer registered, as a window's layout is read.
 
 #include "fuzz_support.h"
-#include "gui/classes/layouttext.h"
 #include "gui/classes/reader.h"
 #include "gui/classes/stream.h"
 #include "gui/forms/application.h"
@@ -10,6 +9,7 @@
 #include "gui/registration.h"
 #include "platform/window/headless.h"
 #include "platform/window/window.h"
+#include "tools/layoutc/layouttext.h"
 
 #include <cstdint>
 #include <memory>

@@ -2,7 +2,7 @@
 // what compiles must print back as text that compiles to the same stream.
 
 #include "fuzz_support.h"
-#include "gui/classes/layouttext.h"
+#include "tools/layoutc/layouttext.h"
 
 #include <cstdint>
 #include <filesystem>

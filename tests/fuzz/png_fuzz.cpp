@@ -11,7 +11,7 @@
 #include "png/format.h"
 #include "png/framing.h"
 #include "png/pngobject.h"
-#include "tests/gdi/canvas.h"
+#include "tests/platform/gdi/canvas.h"
 
 #include <algorithm>
 #include <cstdint>
