@@ -15,5 +15,5 @@ for target in png_fuzz png_fixcrc_fuzz formstream_fuzz layouttext_fuzz profile_f
         echo "fuzz-ci: $target failed; its log is $log" >&2
         exit 1
     fi
-    echo "$target: $(grep -E '^#[0-9]+ +DONE' "$log" | tail -n 1)"
+    echo "$target: $(grep -E "^#[0-9]+[[:space:]]+DONE" "$log" | tail -n 1)"
 done
