@@ -54,7 +54,9 @@ void TPNGObject::ReadFromStream(TStream& stream) {
         TChunkType type{};
         if (!png::ReadU32(stream, length) || !png::ReadExact(stream, type.data(), 4))
             RaisePngError<EPngUnexpectedEnd>(png::msg::UnexpectedEnd);
-        if (FChunks.Count() == 0 && type != png::ctIHDR)
+        // One header, first: a second one would give its size and interlace method to data
+        // laid out by the first, and hold pixel memory for a size the image does not have.
+        if ((FChunks.Count() == 0) != (type == png::ctIHDR))
             RaisePngError<EPNGIHDRNotFirst>(png::msg::IHDRNotFirst);
         // The image data is read as far as the file goes, so a file cut inside it keeps the
         // rows decoded so far (and fails on the CRC it lacks).

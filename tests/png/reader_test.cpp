@@ -149,6 +149,12 @@ TEST(Reader, SignatureAndHeaderFailuresCarryTheirMessages) {
     EXPECT_EQ(FailureOf([&] { ReadPng(image, notFirst.Bytes()); }),
               (TFailure{"EPNGIHDRNotFirst", png::msg::IHDRNotFirst}));
     EXPECT_TRUE(image.Empty());
+    // A second header, here claiming a gigabyte of pixels, fails the same way.
+    const TBytes twoHeaders =
+        RgbImage().Header(65297, 2080, 16, 6).ImageData(RgbData()).End().Bytes();
+    EXPECT_EQ(FailureOf([&] { ReadPng(image, twoHeaders); }),
+              (TFailure{"EPNGIHDRNotFirst", png::msg::IHDRNotFirst}));
+    EXPECT_EQ(ChunkTypes(image), Types{"IHDR"});
 
     const auto header = [](std::uint32_t w, std::uint32_t h, std::uint8_t depth, std::uint8_t type,
                            std::uint8_t interlace) {
