@@ -15,7 +15,7 @@ packages=(
 foreign=""
 case "${1:-}" in
 bench)
-    packages+=(mate-backgrounds adwaita-icon-theme)
+    packages+=(mate-backgrounds adwaita-icon-theme libstb-dev)
     ;;
 arm64)
     foreign=arm64
