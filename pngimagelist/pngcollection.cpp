@@ -1,4 +1,6 @@
 #include "gui/classes/exceptions.h"
+#include "gui/classes/filer.h"
+#include "gui/classes/stream.h"
 #include "png/pngobject.h"
 #include "pngimagelist/pngimagelist.h"
 
@@ -55,6 +57,8 @@ void TPngImageCollectionItem::Assign(const TPersistent* source) {
             FPngImage = std::make_unique<TPNGObject>();
         FPngImage->Assign(other->FPngImage.get());
     }
+    FPngImage2xFile = other->FPngImage2xFile;
+    FPngImage2x.reset();
     SetBackground(other->FBackground);
     FName = other->FName;
 }
@@ -71,6 +75,48 @@ void TPngImageCollectionItem::SetPngImage(const TPNGObject* value) {
     else
         FPngImage->DiscardChunks();
     Changed(false);
+}
+
+TPNGObject* TPngImageCollectionItem::PngImage2x() {
+    if (FPngImage2x || FPngImage2xFile.empty())
+        return FPngImage2x.get();
+    const std::vector<std::uint8_t> file = std::exchange(FPngImage2xFile, {});
+    auto image = std::make_unique<TPNGObject>();
+    TMemoryStream stream(file);
+    image->LoadFromStream(stream);
+    FPngImage2xFile = file;
+    FPngImage2x = std::move(image);
+    return FPngImage2x.get();
+}
+
+void TPngImageCollectionItem::SetPngImage2x(const TPNGObject* value) {
+    if (value && value == FPngImage2x.get())
+        return;
+    FPngImage2xFile.clear();
+    FPngImage2x.reset();
+    if (!value || !HasPicture(*value))
+        return;
+    auto image = std::make_unique<TPNGObject>();
+    image->Assign(value);
+    TMemoryStream stream;
+    image->SaveToStream(stream);
+    FPngImage2xFile = stream.Bytes();
+    FPngImage2x = std::move(image);
+}
+
+void TPngImageCollectionItem::DefineProperties(TFiler& filer) {
+    TCollectionItem::DefineProperties(filer);
+    filer.DefineBinaryProperty(
+        "PngImage2x",
+        [this](TStream& stream) {
+            FPngImage2x.reset();
+            FPngImage2xFile.resize(std::size_t(stream.Size()));
+            stream.ReadBuffer(FPngImage2xFile.data(), stream.Size());
+        },
+        [this](TStream& stream) {
+            stream.WriteBuffer(FPngImage2xFile.data(), std::int64_t(FPngImage2xFile.size()));
+        },
+        !FPngImage2xFile.empty());
 }
 
 void TPngImageCollectionItem::SetBackground(TColor value) {

@@ -1,6 +1,8 @@
 #include "pngimagelist/pngimagelist.h"
 
 #include "gui/graphics/canvas.h"
+#include "platform/gdi/gdi.h"
+#include "platform/gdi/owned.h"
 #include "png/pngobject.h"
 
 TPngImageList::TPngImageList(TComponent* owner)
@@ -58,8 +60,21 @@ commctrl::TOwnedIcon TPngImageList::NativeIcon(TPNGObject& png, TColor backgroun
 }
 
 void TPngImageList::DoDraw(int index, TCanvas& canvas, int x, int y, commctrl::UINT, bool enabled) {
-    const TPngImageCollectionItem* item = FPngImages->ItemOrNil(index);
-    if (item && item->PngImage())
-        PaintPng(*item->PngImage(), canvas, Bounds(x, y, Width(), Height()),
-                 enabled ? TPngOptions{} : FPngOptions);
+    TPngImageCollectionItem* item = FPngImages->ItemOrNil(index);
+    if (!item || !item->PngImage())
+        return;
+    const TPngOptions options = enabled ? TPngOptions{} : FPngOptions;
+    const int scale = gdi::GetDeviceScale(canvas.Handle());
+    TPNGObject* dense = scale % 2 == 0 ? item->PngImage2x() : nullptr;
+    const bool fits = dense && HasPicture(*dense) && dense->Width() == 2 * Width() &&
+                      dense->Height() == 2 * Height();
+    const gdi::TOwnedDC view(fits ? gdi::CreateScaledViewDC(canvas.Handle(), scale / 2) : nullptr);
+    if (!view) {
+        PaintPng(*item->PngImage(), canvas, Bounds(x, y, Width(), Height()), options);
+        return;
+    }
+    // The view's logical pixels are half the canvas's.
+    TCanvas viewCanvas;
+    viewCanvas.SetHandle(view.Get());
+    PaintPng(*dense, viewCanvas, Bounds(2 * x, 2 * y, dense->Width(), dense->Height()), options);
 }

@@ -26,6 +26,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class TPngImageList;
 class TPngImageCollectionItem;
@@ -63,8 +64,9 @@ public:
     TPngImageCollectionItem(TCollection* collection, bool withoutImage);
     ~TPngImageCollectionItem() override;
 
-    // From another item: its image (copied), background and name.
+    // From another item: its images (copied), background and name.
     void Assign(const TPersistent* source) override;
+    void DefineProperties(TFiler& filer) override;
     // The name, or the base's when it is empty.
     std::string DisplayName() const override;
 
@@ -74,6 +76,15 @@ public:
     void SetPngImage(const TPNGObject* value);
     // Takes the image itself, reporting nothing (the list's operations report once).
     void SetPngImage(std::unique_ptr<TPNGObject> value) { FPngImage = std::move(value); }
+    // The same picture at twice the list's size, which the list draws instead on surfaces
+    // whose scale is a multiple of 2; null when there is none. It is kept as the PNG file it
+    // came in ("PngImage2x" in streams) and decoded when first asked for, so screens of
+    // ordinary density never pay for it. A file that does not decode is dropped, and the
+    // codec's error raised, the first time.
+    TPNGObject* PngImage2x();
+    // Takes a copy of value; null, or an image without a picture, removes it. Nothing is
+    // rebuilt: the native images know nothing of it.
+    void SetPngImage2x(const TPNGObject* value);
     const std::string& Name() const { return FName; }
     void SetName(const std::string& value) { FName = value; }
     // The colour the image is composed onto for masked native icons (common controls
@@ -83,6 +94,8 @@ public:
 
 private:
     std::unique_ptr<TPNGObject> FPngImage;
+    std::vector<std::uint8_t> FPngImage2xFile;
+    std::unique_ptr<TPNGObject> FPngImage2x; // decoded from the file once asked for
     std::string FName;
     TColor FBackground = clBtnFace;
 };
@@ -142,6 +155,8 @@ public:
 protected:
     // Draws item index's PNG image with alpha at (x, y), through PngOptions when not
     // enabled; the native images play no part. An index outside the items draws nothing.
+    // On a surface of scale 2n an item's double-size image, when it has one of exactly
+    // twice the list's size, is drawn pixel for pixel at scale n.
     void DoDraw(int index, TCanvas& canvas, int x, int y, commctrl::UINT style,
                 bool enabled) override;
     // The native images are rebuilt from the items, so "Bitmap" carries no data and what

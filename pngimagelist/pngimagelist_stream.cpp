@@ -1,5 +1,6 @@
 // The PNG image list in form streams: its published properties and those of its items.
-// Each item's image travels as "PngImage.Data", a complete PNG file.
+// Each item's image travels as "PngImage.Data", a complete PNG file; its double-size image,
+// when it has one, as "PngImage2x" after the published properties.
 
 #include "gui/classes/classbuilder.h"
 #include "png/pngobject.h"

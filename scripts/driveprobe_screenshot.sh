@@ -6,14 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
 work="$(mktemp -d)"
-xvfb=""
-probe=""
-trap 'kill $probe $xvfb 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
-fail() {
-    echo "$*" >&2
-    exit 1
-}
-source tests/e2e/common.sh
+source tests/e2e/lib.sh
 
 machine="$work/machine"
 drive() { # NAME VENDOR MODEL REVISION SECTORS
@@ -44,8 +37,8 @@ INFO
 
 start_display
 BRENLOW_SYSTEM_ROOT="$machine" "${BUILD_DIR:-build}/launcher/DriveProbe.exe" &
-probe=$!
-window="$(visible_window '^Device Info$')" || fail "the drive window did not appear"
+pids+=($!)
+window="$(find_window '^Device Info$')" || fail "the drive window did not appear"
 sleep 1
-import -window "$window" docs/driveprobe.png
+x_query import -window "$window" docs/driveprobe.png || fail "the drive window vanished"
 echo "Saved docs/driveprobe.png"

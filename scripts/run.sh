@@ -18,7 +18,7 @@ xvfb=""
 program_pid=""
 trap 'kill $program_pid $xvfb 2>/dev/null || true; wait 2>/dev/null || true; rm -f "$display_file"' EXIT
 # Xvfb chooses a free display and writes its number to descriptor 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do
     [ -s "$display_file" ] && break
@@ -29,7 +29,16 @@ export DISPLAY=":$(tr -d '[:space:]' <"$display_file")"
 
 "$program" &
 program_pid=$!
-if ! timeout 20 xdotool search --sync --onlyvisible --name '^Brenlow$' >/dev/null; then
+# A query fails, or dies of an X error, when a window vanishes while it looks: ask again.
+shown=""
+for _ in $(seq 200); do
+    if xdotool search --onlyvisible --name '^Brenlow$' >/dev/null 2>&1; then
+        shown=yes
+        break
+    fi
+    sleep 0.1
+done
+if [ -z "$shown" ]; then
     echo "The launcher's window did not appear" >&2
     exit 1
 fi

@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config clang-format
-    zlib1g-dev libsdl2-dev libfreetype-dev libfontconfig-dev fonts-wine fonts-dejavu-core
+    zlib1g-dev libsdl2-dev libx11-dev libfreetype-dev libfontconfig-dev fonts-wine fonts-dejavu-core
     googletest libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libspng-dev
     xvfb xauth x11-utils xdotool imagemagick
 )

@@ -1,10 +1,12 @@
 #include "gui/classes/stream.h"
 
 #include "gui/classes/exceptions.h"
+#include "platform/system/regular_file.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -25,6 +27,26 @@ std::int64_t ReadBlock(const std::uint8_t* data, std::int64_t size, std::int64_t
     std::memcpy(buffer, data + position, size_t(n));
     position += n;
     return n;
+}
+
+// Reading opens only a regular file, and never waits for a FIFO's writer or a device.
+std::FILE* OpenFile(const std::string& fileName, TFileMode mode) {
+    if (mode == fmCreate)
+        return std::fopen(fileName.c_str(), "wb");
+    const int descriptor = platform::OpenRegularFile(fileName);
+    if (descriptor < 0)
+        return nullptr;
+    std::FILE* file = fdopen(descriptor, "rb");
+    if (!file) {
+        const int error = errno;
+        close(descriptor);
+        errno = error;
+    }
+    return file;
+}
+
+std::string Reason(int error) {
+    return error == ENODEV ? "Not a regular file" : std::strerror(error);
 }
 
 } // namespace
@@ -117,9 +139,9 @@ std::int64_t TReadOnlyMemoryStream::Seek(std::int64_t offset, TSeekOrigin origin
 }
 
 TFileStream::TFileStream(const std::string& fileName, TFileMode mode)
-    : FFile(std::fopen(fileName.c_str(), mode == fmCreate ? "wb" : "rb")) {
+    : FFile(OpenFile(fileName, mode)) {
     if (!FFile) {
-        const std::string reason = std::strerror(errno);
+        const std::string reason = Reason(errno);
         if (mode == fmCreate)
             throw EFCreateError("Cannot create file \"" + fileName + "\". " + reason);
         throw EFOpenError("Cannot open file \"" + fileName + "\". " + reason);

@@ -73,7 +73,8 @@ enum TFileMode { fmOpenRead, fmCreate };
 class TFileStream : public TStream {
 public:
     // Fails with EFOpenError "Cannot open file "<name>". <reason>" or EFCreateError
-    // "Cannot create file "<name>". <reason>".
+    // "Cannot create file "<name>". <reason>". Reading opens only a regular file: a
+    // directory, FIFO or device fails at once ("Is a directory", "Not a regular file").
     TFileStream(const std::string& fileName, TFileMode mode);
     ~TFileStream() override;
 

@@ -151,8 +151,21 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
         return nullptr;
     const bool monochrome = context->Kind == TContextKind::ckMemory && context->State.Bitmap &&
                             context->State.Bitmap->Surface.Monochrome;
-    auto bitmap = MakeDeviceBitmap(width, height, monochrome);
-    return bitmap ? detail::Register(std::move(bitmap)) : nullptr;
+    const int scale = context->Scale();
+    auto bitmap = MakeDeviceBitmap(detail::SaturateToInt((long long)width * scale),
+                                   detail::SaturateToInt((long long)height * scale), monochrome);
+    if (!bitmap)
+        return nullptr;
+    bitmap->Scale = scale;
+    return detail::Register(std::move(bitmap));
+}
+
+bool SetBitmapScale(HBITMAP handle, int scale) {
+    auto* bitmap = detail::Find<TBitmap>(handle);
+    if (!bitmap || scale < 1 || detail::IsSelected(handle) || detail::IsStock(handle))
+        return false;
+    bitmap->Scale = scale;
+    return true;
 }
 
 HBITMAP CreateDIBitmap(HDC dc, const BITMAPINFOHEADER* header, DWORD init, const void* bits,

@@ -24,9 +24,16 @@ TPreparedPattern PatternFor(DeviceContext& dc, std::uint8_t code) {
     return prepared;
 }
 
+// A negative extent's origin is the last device pixel of the logical origin pixel, so the
+// area still covers whole logical pixels.
 TArea DeviceArea(const DeviceContext& dc, int x, int y, int width, int height) {
     const POINT p = dc.ToDevice(x, y);
-    return {p.x, p.y, width, height};
+    const long long scale = dc.Scale();
+    const auto origin = [scale](int v, int extent) {
+        return extent < 0 ? detail::SaturateToInt(v + scale - 1) : v;
+    };
+    return {origin(p.x, width), origin(p.y, height), detail::SaturateToInt(width * scale),
+            detail::SaturateToInt(height * scale)};
 }
 
 bool Run(DeviceContext& dst, const TArea& target, const detail::TSource* source,
@@ -86,7 +93,8 @@ bool MaskedStretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int
     if (!target || !maskSurface || !source)
         return false;
     const POINT m = maskContext->ToDevice(maskX, maskY);
-    const detail::TMask through{maskSurface, m.x, m.y, maskContext->State.BkColour};
+    const detail::TMask through{
+        maskSurface, m.x, m.y, maskContext->State.BkColour, maskContext->Scale(), target->Scale()};
     return Run(*target, DeviceArea(*target, x, y, width, height), &*source, &through, SRCCOPY);
 }
 

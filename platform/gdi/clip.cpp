@@ -59,12 +59,7 @@ int GetClipBox(HDC dc, RECT* box) {
     if (!context || !box)
         return ERROR;
     const TRegion& clip = context->Clip();
-    RECT bounds = clip.BoundingBox();
-    if (!clip.IsEmpty()) {
-        const POINT o = context->State.ViewportOrigin;
-        bounds = {bounds.left - o.x, bounds.top - o.y, bounds.right - o.x, bounds.bottom - o.y};
-    }
-    *box = bounds;
+    *box = clip.IsEmpty() ? RECT{} : context->ToLogical(clip.BoundingBox());
     return RegionKind(clip.Rects().size());
 }
 

@@ -105,6 +105,10 @@ void Reselect(DeviceContext& dc, const TContextState& saved) {
 
 } // namespace
 
+int LiveContexts() {
+    return int(Contexts().size());
+}
+
 DeviceContext* FindContext(HDC dc) {
     auto it = Contexts().find(dc);
     return it == Contexts().end() ? nullptr : it->second.get();
@@ -121,6 +125,26 @@ RECT IntersectRects(const RECT& a, const RECT& b) {
 }
 
 } // namespace detail
+
+int DeviceContext::Scale() const {
+    if (ViewScale > 0)
+        return ViewScale;
+    if (Kind == TContextKind::ckScreen)
+        return 1;
+    const detail::TBitmap* bitmap = Kind == TContextKind::ckDisplay ? DisplaySurface : State.Bitmap;
+    return bitmap ? bitmap->Scale : 1;
+}
+
+RECT DeviceContext::ToLogical(const RECT& r) const {
+    using detail::CeilDiv;
+    using detail::FloorDiv;
+    const int s = Scale();
+    const POINT o = State.ViewportOrigin;
+    return {detail::SaturateToInt(FloorDiv(r.left, s) - o.x),
+            detail::SaturateToInt(FloorDiv(r.top, s) - o.y),
+            detail::SaturateToInt(CeilDiv(r.right, s) - o.x),
+            detail::SaturateToInt(CeilDiv(r.bottom, s) - o.y)};
+}
 
 detail::TSurface* DeviceContext::Surface() const {
     detail::TBitmap* bitmap = Kind == TContextKind::ckDisplay ? DisplaySurface : State.Bitmap;
@@ -187,8 +211,37 @@ bool DeleteDC(HDC dc) {
 void SetDeviceClip(HDC dc, const TRegion& region) {
     if (DeviceContext* context = detail::FindContext(dc)) {
         context->DeviceClip = region;
+        context->DeviceClip->Scale(context->Scale());
         context->InvalidateClip();
     }
+}
+
+HDC CreateScaledViewDC(HDC dc, int scale) {
+    DeviceContext* context = detail::FindContext(dc);
+    if (!context || scale < 1 || context->Scale() % scale != 0 || !context->Surface())
+        return nullptr;
+    detail::TBitmap* bitmap =
+        context->Kind == TContextKind::ckDisplay ? context->DisplaySurface : context->State.Bitmap;
+    HDC view = detail::NewContext(TContextKind::ckDisplay, nullptr);
+    view->DisplaySurface = bitmap;
+    detail::AddSelection(bitmap);
+    view->ViewScale = scale;
+    view->DeviceClip = context->Clip();
+    const POINT origin = context->ToDevice(0, 0);
+    const detail::TContextState& from = context->State;
+    detail::TContextState& to = view->State;
+    to.ViewportOrigin = {origin.x / scale, origin.y / scale};
+    to.BkColour = from.BkColour;
+    to.TextColour = from.TextColour;
+    to.BkMode = from.BkMode;
+    to.Rop2 = from.Rop2;
+    to.BrushOrigin = from.BrushOrigin;
+    return view;
+}
+
+int GetDeviceScale(HDC dc) {
+    const DeviceContext* context = detail::FindContext(dc);
+    return context ? context->Scale() : 0;
 }
 
 // ---- Selection --------------------------------------------------------------------------------

@@ -11,25 +11,34 @@ constexpr std::uint8_t kPatCopy = detail::RopCode(PATCOPY);
 constexpr std::uint8_t kPatInvert = detail::RopCode(PATINVERT);
 constexpr std::uint8_t kDstInvert = detail::RopCode(DSTINVERT);
 
-// The one-pixel frame just inside r as up to four disjoint rectangles, so an operation that
-// is not idempotent (XOR) touches every frame pixel exactly once.
-std::vector<RECT> FrameEdges(const RECT& r) {
+// The frame of the given thickness just inside r as up to four disjoint rectangles, so an
+// operation that is not idempotent (XOR) touches every frame pixel exactly once.
+std::vector<RECT> FrameEdges(const RECT& r, int thickness) {
     std::vector<RECT> edges;
     if (r.IsEmpty())
         return edges;
-    edges.push_back({r.left, r.top, r.right, r.top + 1});
-    if (r.bottom - 1 > r.top)
-        edges.push_back({r.left, r.bottom - 1, r.right, r.bottom});
-    if (r.bottom - r.top > 2) {
-        edges.push_back({r.left, r.top + 1, r.left + 1, r.bottom - 1});
-        if (r.right - 1 > r.left)
-            edges.push_back({r.right - 1, r.top + 1, r.right, r.bottom - 1});
+    // Sides are cut to the rectangle, so no sum leaves int.
+    const auto inward = [thickness](int from, int to) {
+        return from < to ? int(std::min<long long>(to, (long long)from + thickness))
+                         : int(std::max<long long>(to, (long long)from - thickness));
+    };
+    const int topEnd = inward(r.top, r.bottom);
+    const int bottomStart = std::max(topEnd, inward(r.bottom, r.top));
+    edges.push_back({r.left, r.top, r.right, topEnd});
+    if (bottomStart < r.bottom)
+        edges.push_back({r.left, bottomStart, r.right, r.bottom});
+    if (topEnd < bottomStart) {
+        const int leftEnd = inward(r.left, r.right);
+        const int rightStart = std::max(leftEnd, inward(r.right, r.left));
+        edges.push_back({r.left, topEnd, leftEnd, bottomStart});
+        if (rightStart < r.right)
+            edges.push_back({rightStart, topEnd, r.right, bottomStart});
     }
     return edges;
 }
 
 // The pattern that every other focus-frame pixel takes: white where the device coordinates
-// add up to an even number.
+// add up to an even number, so the dots stay single device pixels on dense surfaces.
 detail::TPattern FocusDots() {
     detail::TPattern pattern;
     for (int y = 0; y < 8; ++y)
@@ -66,7 +75,7 @@ int FrameRect(HDC dc, const RECT& rect, HBRUSH brush) {
         return 0;
     return WithDeviceRect(dc, rect, [found](DeviceContext& context, const RECT& r) {
         if (const auto pattern = detail::BrushPattern(context, found))
-            for (const RECT& edge : FrameEdges(r))
+            for (const RECT& edge : FrameEdges(r, context.Scale()))
                 detail::PaintRect(context, edge, kPatCopy, *pattern);
     });
 }
@@ -80,7 +89,7 @@ bool InvertRect(HDC dc, const RECT& rect) {
 bool DrawFocusRect(HDC dc, const RECT& rect) {
     return WithDeviceRect(dc, rect, [](DeviceContext& context, const RECT& r) {
         const detail::TPattern dots = FocusDots();
-        for (const RECT& edge : FrameEdges(r))
+        for (const RECT& edge : FrameEdges(r, context.Scale()))
             detail::PaintRect(context, edge, kPatInvert, dots);
     });
 }
@@ -88,18 +97,18 @@ bool DrawFocusRect(HDC dc, const RECT& rect) {
 // Without a pen the interior reaches one pixel less far right and down, as the outline
 // would have covered those pixels.
 bool Rectangle(HDC dc, int left, int top, int right, int bottom) {
-    return WithDeviceRect(dc, {left, top, right, bottom}, [](DeviceContext& context, RECT r) {
+    return WithDeviceRect(dc, {left, top, right, bottom}, [&](DeviceContext& context, RECT r) {
         const bool outlined = context.State.Pen && context.State.Pen->Style != PS_NULL;
-        RECT inside{r.left, r.top, r.right - 1, r.bottom - 1};
+        const int s = context.Scale();
+        const auto in = [](int v, int by) { return detail::SaturateToInt((long long)v + by); };
+        RECT inside{r.left, r.top, in(r.right, -s), in(r.bottom, -s)};
         if (outlined)
-            inside = {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
+            inside = {in(r.left, s), in(r.top, s), in(r.right, -s), in(r.bottom, -s)};
         if (const auto pattern = detail::BrushPattern(context, context.State.Brush))
             detail::PaintRect(context, inside, kPatCopy, *pattern);
         if (outlined && !r.IsEmpty()) {
-            const POINT corners[] = {{r.left, r.top},
-                                     {r.right - 1, r.top},
-                                     {r.right - 1, r.bottom - 1},
-                                     {r.left, r.bottom - 1}};
+            const POINT corners[] = {
+                {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
             detail::DrawPenOutline(context, corners, 4);
         }
     });

@@ -4,6 +4,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
 
@@ -31,6 +32,12 @@ FT_Library Library() {
 
 int Round(double v) {
     return int(std::lround(v));
+}
+
+// How much wider bold stems are drawn: a twenty-fourth of the em, as FreeType's own
+// emboldening takes.
+FT_Pos StrengthOf(FT_Face face) {
+    return FT_MulFix(face->units_per_EM, face->size->metrics.y_scale) / 24;
 }
 
 // The design metrics the platform derives a font's cell from, in font units.
@@ -93,18 +100,19 @@ struct TFontInstance::TFace {
     }
 };
 
-std::shared_ptr<TFontInstance> TFontInstance::Get(const LOGFONT& font) {
-    using TKey = std::tuple<std::string, LONG, bool, bool, bool, bool>;
+std::shared_ptr<TFontInstance> TFontInstance::Get(const LOGFONT& font, int scale) {
+    using TKey = std::tuple<std::string, LONG, int, bool, bool, bool, bool>;
     static std::map<TKey, std::shared_ptr<TFontInstance>> cache;
-    const TKey key{Lower(font.lfFaceName), font.lfHeight,         font.lfWeight >= kBoldWeight,
-                   font.lfItalic != 0,     font.lfUnderline != 0, font.lfStrikeOut != 0};
+    const TKey key{Lower(font.lfFaceName),       font.lfHeight,      scale,
+                   font.lfWeight >= kBoldWeight, font.lfItalic != 0, font.lfUnderline != 0,
+                   font.lfStrikeOut != 0};
     auto& slot = cache[key];
     if (!slot)
-        slot = std::make_shared<TFontInstance>(font);
+        slot = std::make_shared<TFontInstance>(font, scale);
     return slot;
 }
 
-TFontInstance::TFontInstance(const LOGFONT& font) : FFace(std::make_unique<TFace>()) {
+TFontInstance::TFontInstance(const LOGFONT& font, int scale) : FFace(std::make_unique<TFace>()) {
     const bool bold = font.lfWeight >= kBoldWeight;
     const bool italic = font.lfItalic != 0;
     const TFontFile file = FindFontFile(font.lfFaceName, bold, italic);
@@ -114,33 +122,35 @@ TFontInstance::TFontInstance(const LOGFONT& font) : FFace(std::make_unique<TFace
     if (FFace->Face) {
         FFace->Design = ReadDesign(FFace->Face);
         const FT_Long style = FFace->Face->style_flags;
-        // A bold face is strengthened as well: at screen sizes the hinted stems of the
-        // bundled Tahoma Bold are one pixel wide, as thin as the regular face's, where the
-        // platform shows bold text with two-pixel stems.
-        FSynthBold = bold;
+        // Bold stems are strengthened sideways even in a bold face: the bundled Tahoma Bold's
+        // are about 1.5 pixels at 8 points where the platform shows two. Only a face without
+        // bold of its own grows by a pixel per character, as the platform's simulated bold.
+        FStrengthen = bold;
+        FSynthBold = bold && !(style & FT_STYLE_FLAG_BOLD);
         FSynthItalic = italic && !(style & FT_STYLE_FLAG_ITALIC);
     }
-    ComputeMetrics(font);
+    ComputeMetrics(font, scale);
 }
 
 TFontInstance::~TFontInstance() = default;
 
 // Cell height = ascent + descent of the win metrics scaled to the em; a positive request
 // height is the cell height itself, a negative one the em.
-void TFontInstance::ComputeMetrics(const LOGFONT& font) {
+void TFontInstance::ComputeMetrics(const LOGFONT& font, int deviceScale) {
     const TDesign& d = FFace->Design;
     const double cellUnits = std::max(1, d.WinAscent + d.WinDescent);
-    double em = font.lfHeight < 0 ? -double(font.lfHeight) : kDefaultEm;
-    if (font.lfHeight > 0)
-        em = font.lfHeight * d.UnitsPerEm / cellUnits;
+    const double height = double(font.lfHeight) * deviceScale;
+    double em = height < 0 ? -height : kDefaultEm * deviceScale;
+    if (height > 0)
+        em = height * d.UnitsPerEm / cellUnits;
     const double scale = em / d.UnitsPerEm;
 
     TEXTMETRIC& m = FMetrics;
     m.tmAscent = Round(d.WinAscent * scale);
     m.tmDescent = Round(d.WinDescent * scale);
-    if (font.lfHeight > 0) {
-        m.tmAscent = Round(font.lfHeight * d.WinAscent / cellUnits);
-        m.tmDescent = font.lfHeight - m.tmAscent;
+    if (height > 0) {
+        m.tmAscent = Round(height * d.WinAscent / cellUnits);
+        m.tmDescent = int(height) - m.tmAscent;
     }
     m.tmHeight = m.tmAscent + m.tmDescent;
     m.tmInternalLeading = std::max(0, m.tmHeight - Round(em));
@@ -173,20 +183,24 @@ const TGlyph& TFontInstance::Glyph(char32_t c) {
     return it->second;
 }
 
+// Outlines are hinted vertically only and advances are the font's own widths rounded to whole
+// pixels. The bundled Tahoma has no hinting instructions, so full hinting falls to FreeType's
+// autohinter, which also snaps stems sideways and rounds the widened glyphs' advances up:
+// 8-point lines came out up to 9% wider than the widths the windows were laid out with.
 TGlyph TFontInstance::Render(char32_t c) const {
     TGlyph glyph;
     FT_Face face = FFace->Face;
     if (!face || c < 0x20 || c == 0x7F)
         return glyph;
     const FT_UInt index = FT_Get_Char_Index(face, c);
-    if (FT_Load_Glyph(face, index, FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_NORMAL) != 0)
+    if (FT_Load_Glyph(face, index, FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_LIGHT) != 0)
         return glyph;
     FT_GlyphSlot slot = face->glyph;
-    if (FSynthBold)
-        FT_GlyphSlot_Embolden(slot);
+    glyph.Advance = int((slot->linearHoriAdvance + 0x8000) >> 16) + (FSynthBold ? 1 : 0);
+    if (FStrengthen && slot->format == FT_GLYPH_FORMAT_OUTLINE)
+        FT_Outline_EmboldenXY(&slot->outline, StrengthOf(face), 0);
     if (FSynthItalic)
         FT_GlyphSlot_Oblique(slot);
-    glyph.Advance = int((slot->advance.x + 32) >> 6);
     if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0)
         return glyph;
     const FT_Bitmap& bitmap = slot->bitmap;

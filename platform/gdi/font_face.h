@@ -30,10 +30,11 @@ struct TStroke {
 
 class TFontInstance {
 public:
-    // The instance for a font request, realised on first use.
-    static std::shared_ptr<TFontInstance> Get(const LOGFONT& font);
+    // The instance for a font request at a device scale (its sizes multiplied by the scale),
+    // realised on first use.
+    static std::shared_ptr<TFontInstance> Get(const LOGFONT& font, int scale = 1);
 
-    explicit TFontInstance(const LOGFONT& font);
+    TFontInstance(const LOGFONT& font, int scale);
     TFontInstance(const TFontInstance&) = delete;
     TFontInstance& operator=(const TFontInstance&) = delete;
     ~TFontInstance();
@@ -47,10 +48,11 @@ public:
 
 private:
     TGlyph Render(char32_t c) const;
-    void ComputeMetrics(const LOGFONT& font);
+    void ComputeMetrics(const LOGFONT& font, int scale);
 
     struct TFace;
     std::unique_ptr<TFace> FFace;
+    bool FStrengthen = false;
     bool FSynthBold = false;
     bool FSynthItalic = false;
     TEXTMETRIC FMetrics;

@@ -20,6 +20,19 @@ bool DeleteObject(HGDIOBJ object);
 HGDIOBJ GetStockObject(int index);
 bool IsValidObject(HGDIOBJ object);
 
+// How many objects of each kind (stock objects aside) and device contexts are alive: what a
+// program holds, to see that it gives back all it takes.
+struct TLiveObjects {
+    int Bitmaps = 0;
+    int Brushes = 0;
+    int Pens = 0;
+    int Fonts = 0;
+    int Palettes = 0;
+    int Contexts = 0;
+    bool operator==(const TLiveObjects&) const = default;
+};
+TLiveObjects LiveObjects();
+
 // ---- Bitmaps --------------------------------------------------------------------------------
 
 // Device-independent section of 1, 4, 8, 24 or 32 bits per pixel, rows padded to 4 bytes,
@@ -30,7 +43,8 @@ HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits
 HBITMAP CreateDIBSection(HDC dc, const BITMAPV4HEADER* header, UINT usage, void** bits);
 // planes x bitsPerPixel must be 1 (monochrome) or 32 (device format); bits may be null.
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
-// Monochrome when the context holds a monochrome bitmap, else the device format (32-bit).
+// Monochrome when the context holds a monochrome bitmap, else the device format (32-bit); of
+// the context's scale, so it holds width x height pixels times the scale squared.
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
 // Device-format bitmap; with CBM_INIT its pixels are converted from the DIB bits.
 HBITMAP CreateDIBitmap(HDC dc, const BITMAPINFOHEADER* header, DWORD init, const void* bits,
@@ -55,8 +69,8 @@ HDC CreateCompatibleDC(HDC reference);
 // into it. The window system makes one per paint and restricts it with SetDeviceClip.
 HDC CreateDisplayDC(HBITMAP surface);
 bool DeleteDC(HDC dc);
-// The region, in device pixels, outside which nothing is drawn; application clipping lies
-// within it and SelectClipRgn(dc, nullptr) returns to it.
+// The region, in the surface's logical pixels, outside which nothing is drawn; application
+// clipping lies within it and SelectClipRgn(dc, nullptr) returns to it.
 void SetDeviceClip(HDC dc, const TRegion& region);
 
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
@@ -88,6 +102,19 @@ int SetROP2(HDC dc, int mode);
 int GetROP2(HDC dc);
 
 int GetDeviceCaps(HDC dc, int index);
+
+// ---- Device scale ---------------------------------------------------------------------------
+
+// Device pixels per logical pixel along each axis: 1 for the screen's context and for
+// surfaces of ordinary density; 0 for an invalid handle.
+int GetDeviceScale(HDC dc);
+// Makes every context that draws on the bitmap address one logical pixel per scale x scale
+// of its pixels. False for a scale below 1 or a bitmap that a context holds.
+bool SetBitmapScale(HBITMAP bitmap, int scale);
+// A context on dc's surface whose scale divides dc's, with dc's origin, clip, colours and
+// modes: a picture rendered at dc's scale / scale times its size is drawn through it pixel
+// for pixel. Null when scale does not divide dc's or dc has no surface. DeleteDC releases it.
+HDC CreateScaledViewDC(HDC dc, int scale);
 
 // ---- Clipping -------------------------------------------------------------------------------
 

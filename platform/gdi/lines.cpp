@@ -42,6 +42,34 @@ std::pair<int, int> Covered(int from, int to) {
     return from < to ? std::pair{from, to} : std::pair{to + 1, from + 1};
 }
 
+// One step of a line: the logical pixel it covers and the minor-axis move to the next.
+struct TStep {
+    long long Major = 0;
+    long long Minor = 0;
+    int Turn = 0; // -1, 0 or 1
+};
+
+// Paints the device pixels of one step as `scale` strips one device pixel long along the
+// major axis and `scale` wide, sliding toward the next step's pixel: on a dense surface a
+// sloped line stays as thin and smooth as the surface allows instead of becoming a staircase
+// of enlarged pixels. At scale 1 this is the step's one pixel.
+void PaintStep(DeviceContext& dc, const TStep& step, bool xMajor, int direction, std::uint8_t code,
+               const TPattern& pattern) {
+    const int s = dc.Scale();
+    const POINT corner = xMajor ? dc.ToDevice(SaturateToInt(step.Major), SaturateToInt(step.Minor))
+                                : dc.ToDevice(SaturateToInt(step.Minor), SaturateToInt(step.Major));
+    for (int k = 0; k < s; ++k) {
+        const long long along = (xMajor ? corner.x : corner.y) + (direction < 0 ? s - 1 - k : k);
+        const long long across = (xMajor ? corner.y : corner.x) + (long long)k * step.Turn;
+        const int a0 = SaturateToInt(along);
+        const int a1 = SaturateToInt(along + 1);
+        const int c0 = SaturateToInt(across);
+        const int c1 = SaturateToInt(across + s);
+        const RECT strip = xMajor ? RECT{a0, c0, a1, c1} : RECT{c0, a0, c1, a1};
+        PaintRect(dc, strip, code, pattern);
+    }
+}
+
 } // namespace
 
 void DrawPenLine(DeviceContext& dc, POINT a, POINT b) {
@@ -56,20 +84,24 @@ void DrawPenLine(DeviceContext& dc, POINT a, POINT b) {
     if (!dashes && (dx == 0 || dy == 0)) {
         const auto [x0, x1] = Covered(a.x, b.x);
         const auto [y0, y1] = Covered(a.y, b.y);
-        PaintRect(dc, {x0, y0, x1, y1}, code, ink);
+        PaintRect(dc, dc.ToDevice(RECT{x0, y0, x1, y1}), code, ink);
         return;
     }
     const TPattern gap = SolidPattern(SurfaceColour(dc, dc.State.BkColour));
     const bool opaqueGaps = dc.State.BkMode == OPAQUE;
     const bool xMajor = std::abs(dx) >= std::abs(dy);
     const int steps = xMajor ? std::abs(dx) : std::abs(dy);
+    const int direction = (xMajor ? dx : dy) < 0 ? -1 : 1;
+    const int minorDelta = xMajor ? dy : dx;
     for (int i = 0; i < steps; ++i) {
-        const int major = (xMajor ? dx : dy) < 0 ? -i : i;
-        const int minor = xMajor ? Minor(i, dy, steps) : Minor(i, dx, steps);
-        const POINT p = xMajor ? POINT{a.x + major, a.y + minor} : POINT{a.x + minor, a.y + major};
+        const int minor = Minor(i, minorDelta, steps);
+        // The last step stays in its pixel: the end point is not drawn.
+        const int turn = i + 1 < steps ? Minor(i + 1, minorDelta, steps) - minor : 0;
+        const TStep step{(long long)(xMajor ? a.x : a.y) + (long long)direction * i,
+                         (long long)(xMajor ? a.y : a.x) + minor, turn};
         const bool drawn = !dashes || i % (dashes->On + dashes->Off) < dashes->On;
         if (drawn || opaqueGaps)
-            PaintRect(dc, {p.x, p.y, p.x + 1, p.y + 1}, code, drawn ? ink : gap);
+            PaintStep(dc, step, xMajor, direction, code, drawn ? ink : gap);
     }
 }
 
@@ -94,15 +126,14 @@ bool LineTo(HDC dc, int x, int y) {
     DeviceContext* context = detail::FindContext(dc);
     if (!context)
         return false;
-    const POINT from = context->State.Position;
-    detail::DrawPenLine(*context, context->ToDevice(from.x, from.y), context->ToDevice(x, y));
+    detail::DrawPenLine(*context, context->State.Position, {x, y});
     context->State.Position = {x, y};
     return true;
 }
 
 namespace {
 
-// The context of a logical point and the point on its surface, when the point lies inside
+// The context of a logical point and the first device pixel it covers, when that lies inside
 // the clip region.
 std::optional<std::pair<DeviceContext*, POINT>> PixelAt(HDC dc, int x, int y) {
     DeviceContext* context = detail::FindContext(dc);
@@ -122,7 +153,9 @@ COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour) {
         return CLR_INVALID;
     const auto [context, p] = *at;
     const detail::TPixel pixel = detail::SurfaceColour(*context, colour);
-    context->Surface()->Write(context->Surface()->Row(p.y), p.x, 1, &pixel);
+    const int s = context->Scale();
+    detail::PaintRect(*context, {p.x, p.y, p.x + s, p.y + s}, detail::RopCode(PATCOPY),
+                      detail::SolidPattern(pixel));
     return detail::ToColour(pixel);
 }
 

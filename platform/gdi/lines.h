@@ -5,12 +5,12 @@
 
 namespace gdi::detail {
 
-// Draws a line of the context's pen from a to b in device pixels, b excluded, with the
-// context's mix mode. Styled pens start their pattern at a; in opaque background mode their
-// gaps take the background colour.
+// Draws a line of the context's pen from a to b in logical pixels, b excluded, with the
+// context's mix mode, one logical pixel wide. Styled pens start their pattern at a; in
+// opaque background mode their gaps take the background colour.
 void DrawPenLine(DeviceContext& dc, POINT a, POINT b);
 
-// Draws the closed outline through the device points, each vertex once.
+// Draws the closed outline through the logical points, each vertex once.
 void DrawPenOutline(DeviceContext& dc, const POINT* points, int count);
 
 } // namespace gdi::detail

@@ -1,5 +1,6 @@
 #include "platform/gdi/objects.h"
 
+#include "platform/gdi/dc.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/quarantine.h"
 
@@ -27,8 +28,10 @@ void Retire(std::unique_ptr<GdiObject> object) {
         bitmap->Memory = platform::TZeroedMemory();
         bitmap->Surface = TSurface();
     }
-    if (auto* font = dynamic_cast<TFont*>(object.get()))
+    if (auto* font = dynamic_cast<TFont*>(object.get())) {
         font->Instance.reset();
+        font->ScaledInstance.reset();
+    }
     quarantine.Keep(std::move(object));
 }
 
@@ -124,6 +127,11 @@ void RemoveSelection(HGDIOBJ handle) {
         --entry->Selections;
 }
 
+bool IsSelected(HGDIOBJ handle) {
+    const TEntry* entry = FindEntry(handle);
+    return entry && entry->Selections > 0;
+}
+
 TBitmap* StockBitmap() {
     static TBitmap* bitmap = [] {
         auto made = std::make_unique<TBitmap>();
@@ -169,6 +177,33 @@ HGDIOBJ GetStockObject(int index) {
 
 bool IsValidObject(HGDIOBJ object) {
     return detail::FindObject(object) != nullptr;
+}
+
+TLiveObjects LiveObjects() {
+    TLiveObjects live;
+    for (const auto& [handle, entry] : detail::Table()) {
+        if (entry.Stock)
+            continue;
+        switch (entry.Object->Kind()) {
+        case TObjectKind::okBitmap:
+            ++live.Bitmaps;
+            break;
+        case TObjectKind::okBrush:
+            ++live.Brushes;
+            break;
+        case TObjectKind::okPen:
+            ++live.Pens;
+            break;
+        case TObjectKind::okFont:
+            ++live.Fonts;
+            break;
+        case TObjectKind::okPalette:
+            ++live.Palettes;
+            break;
+        }
+    }
+    live.Contexts = detail::LiveContexts();
+    return live;
 }
 
 } // namespace gdi

@@ -20,6 +20,9 @@ struct TBitmap final : BitmapObject {
     TSurface Surface;
     platform::TZeroedMemory Memory;
     bool Section = false;
+    // Device pixels per logical pixel along each axis for the contexts that draw on it: the
+    // surface holds Scale x Scale pixels for every pixel they address.
+    int Scale = 1;
     // The memory context the bitmap is selected into; a bitmap serves one at a time.
     DeviceContext* Owner = nullptr;
 };
@@ -48,8 +51,11 @@ class TFontInstance;
 struct TFont final : FontObject {
     TObjectKind Kind() const override { return TObjectKind::okFont; }
     LOGFONT Log;
-    // The realised face and size, found on first use and shared by equal fonts.
+    // The realised face and size, found on first use and shared by equal fonts; and the
+    // face realised for the last device scale above 1 that drew it.
     std::shared_ptr<TFontInstance> Instance;
+    std::shared_ptr<TFontInstance> ScaledInstance;
+    int InstanceScale = 0;
 };
 
 struct TPalette final : PaletteObject {
@@ -74,6 +80,7 @@ bool IsStock(HGDIOBJ handle);
 // Counts the contexts that hold an object selected; a selected object cannot be deleted.
 void AddSelection(HGDIOBJ handle);
 void RemoveSelection(HGDIOBJ handle);
+bool IsSelected(HGDIOBJ handle);
 
 // The 1 x 1 monochrome bitmap that every new memory context starts with; any number of
 // contexts may hold it.

@@ -26,8 +26,9 @@ int Crossing(POINT a, POINT b, int y) {
     return int(CeilDiv(2 * num - den, 2 * den));
 }
 
-// Fills the polygon by the alternate rule: a pixel is inside when its centre is, and the
-// spans are closed on the left and open on the right.
+// Fills the polygon by the alternate rule: a device pixel is inside when its centre is, and
+// the spans are closed on the left and open on the right. On a dense surface the edges are
+// therefore traced at its own resolution.
 void FillPolygon(DeviceContext& dc, const std::vector<POINT>& points,
                  const detail::TPattern& pattern) {
     const auto [low, high] = std::minmax_element(
@@ -65,7 +66,7 @@ bool Polygon(HDC dc, const POINT* points, int count) {
         device.push_back(context->ToDevice(points[i].x, points[i].y));
     if (const auto pattern = detail::BrushPattern(*context, context->State.Brush))
         FillPolygon(*context, device, *pattern);
-    detail::DrawPenOutline(*context, device.data(), count);
+    detail::DrawPenOutline(*context, points, count);
     return true;
 }
 

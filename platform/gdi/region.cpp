@@ -1,6 +1,7 @@
 #include "platform/gdi/region.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace gdi {
 
@@ -164,6 +165,15 @@ void TRegion::Subtract(const TRegion& other) {
 void TRegion::Offset(int dx, int dy) {
     for (RECT& r : FRects)
         r = {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+
+void TRegion::Scale(int factor) {
+    const auto scaled = [factor](int v) {
+        return int(std::clamp<long long>((long long)v * factor, std::numeric_limits<int>::min(),
+                                         std::numeric_limits<int>::max()));
+    };
+    for (RECT& r : FRects)
+        r = {scaled(r.left), scaled(r.top), scaled(r.right), scaled(r.bottom)};
 }
 
 bool operator==(const TRegion& a, const TRegion& b) {

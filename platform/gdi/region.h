@@ -27,6 +27,8 @@ public:
     void Subtract(const RECT& r);
     void Subtract(const TRegion& other);
     void Offset(int dx, int dy);
+    // Multiplies every coordinate by factor (at least 1), saturating at the ends of int.
+    void Scale(int factor);
 
     friend bool operator==(const TRegion& a, const TRegion& b);
 

@@ -52,14 +52,30 @@ void BlendGlyph(const TSurface& surface, const TGlyph& glyph, int x, int y, cons
     }
 }
 
+TFont& SelectedFontObject(DeviceContext& dc) {
+    return dc.State.Font ? *dc.State.Font : *static_cast<TFont*>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+// The selected font realised at the context's scale, for glyphs and strokes.
+TFontInstance& DeviceFont(DeviceContext& dc) {
+    const int scale = dc.Scale();
+    if (scale == 1)
+        return SelectedFont(dc);
+    TFont& font = SelectedFontObject(dc);
+    if (!font.ScaledInstance || font.InstanceScale != scale) {
+        font.ScaledInstance = TFontInstance::Get(font.Log, scale);
+        font.InstanceScale = scale;
+    }
+    return *font.ScaledInstance;
+}
+
 } // namespace
 
 TFontInstance& SelectedFont(DeviceContext& dc) {
-    TFont* font =
-        dc.State.Font ? dc.State.Font : static_cast<TFont*>(GetStockObject(DEFAULT_GUI_FONT));
-    if (!font->Instance)
-        font->Instance = TFontInstance::Get(font->Log);
-    return *font->Instance;
+    TFont& font = SelectedFontObject(dc);
+    if (!font.Instance)
+        font.Instance = TFontInstance::Get(font.Log);
+    return *font.Instance;
 }
 
 void DrawTextLine(DeviceContext& dc, TFontInstance& font, POINT origin, const TTextLine& line,
@@ -67,37 +83,42 @@ void DrawTextLine(DeviceContext& dc, TFontInstance& font, POINT origin, const TT
     const TSurface* surface = dc.Surface();
     if (!surface)
         return;
+    const int scale = dc.Scale();
+    const auto device = [&](int logical) { return SaturateToInt((long long)logical * scale); };
     const TEXTMETRIC& m = font.Metrics();
     if (dc.State.BkMode == OPAQUE)
-        Fill(dc, {origin.x, origin.y, origin.x + line.Width, origin.y + m.tmHeight},
+        Fill(dc,
+             {origin.x, origin.y, SaturateToInt((long long)origin.x + device(line.Width)),
+              SaturateToInt((long long)origin.y + device(m.tmHeight))},
              dc.State.BkColour, limit);
 
-    const int baseline = origin.y + m.tmAscent;
+    TFontInstance& glyphs = DeviceFont(dc);
+    const int baseline = origin.y + device(m.tmAscent);
     const TPixel ink =
         surface->Monochrome ? SurfaceColour(dc, dc.State.TextColour) : ToPixel(dc.State.TextColour);
     std::vector<TPixel> row;
     for (const RECT& clip : dc.ClipRects()) {
         const RECT area = limit ? IntersectRects(clip, *limit) : clip;
         for (const TPlacedChar& c : line.Chars) {
-            const TGlyph& glyph = font.Glyph(c.Char);
+            const TGlyph& glyph = glyphs.Glyph(c.Char);
             if (glyph.Width > 0)
-                BlendGlyph(*surface, glyph, origin.x + c.X + glyph.Left, baseline - glyph.Top, area,
-                           ink, row);
+                BlendGlyph(*surface, glyph, origin.x + device(c.X) + glyph.Left,
+                           baseline - glyph.Top, area, ink, row);
         }
     }
 
     const auto stroke = [&](int left, int right, const TStroke& s) {
         const int top = baseline + s.Offset;
-        Fill(dc, {origin.x + left, top, origin.x + right, top + s.Thickness}, dc.State.TextColour,
-             limit);
+        Fill(dc, {origin.x + device(left), top, origin.x + device(right), top + s.Thickness},
+             dc.State.TextColour, limit);
     };
     if (m.tmUnderlined)
-        stroke(0, line.Width, font.Underline());
+        stroke(0, line.Width, glyphs.Underline());
     if (m.tmStruckOut)
-        stroke(0, line.Width, font.StrikeOut());
+        stroke(0, line.Width, glyphs.StrikeOut());
     for (const TPlacedChar& c : line.Chars)
         if (c.Underlined)
-            stroke(c.X, c.X + font.Advance(c.Char), font.Underline());
+            stroke(c.X, c.X + font.Advance(c.Char), glyphs.Underline());
 }
 
 } // namespace gdi::detail

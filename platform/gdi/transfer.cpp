@@ -80,18 +80,20 @@ TScratch& Scratch() {
     return scratch;
 }
 
-int Mod8(int v) {
-    return v & 7;
+// The pattern column or row of device coordinate v, counted from the pattern's origin.
+int PatternIndex(int v, int origin, int scale) {
+    return int(FloorDiv((long long)v - origin, scale) & 7);
 }
 
 constexpr std::uint8_t kPatternCopy = 0xF0;
 
 // Writes the first period of the pattern row, then doubles the written part.
 void FillPattern(const TPattern& pattern, int y, int x, int n, TPixel* out) {
-    const TPixel* row = &pattern.Pixels[std::size_t(Mod8(y - pattern.Origin.y)) * 8];
-    const int period = std::min(n, 8);
+    const TPixel* row =
+        &pattern.Pixels[std::size_t(PatternIndex(y, pattern.Origin.y, pattern.Scale)) * 8];
+    const int period = std::min(n, 8 * pattern.Scale);
     for (int i = 0; i < period; ++i)
-        out[i] = row[Mod8(x + i - pattern.Origin.x)];
+        out[i] = row[PatternIndex(x + i, pattern.Origin.x, pattern.Scale)];
     for (int done = period; done < n;) {
         const int chunk = std::min(done, n - done);
         std::memcpy(out + done, out, std::size_t(chunk) * sizeof(TPixel));
@@ -221,24 +223,34 @@ private:
         }
     }
 
+    // The mask pixel under destination offset d from the target's corner, along one axis.
+    long long MaskOffset(int d) const {
+        return FloorDiv((long long)d * FT.Mask->Scale, FT.Mask->TargetScale);
+    }
+
     void ReadMask(int y, int x0, int n) {
         const TSurface& mask = *FT.Mask->Surface;
-        const int my = FT.Mask->Y + (y - FTargetTop);
-        const int mx0 = FT.Mask->X + (x0 - FTargetLeft);
+        const long long my = FT.Mask->Y + MaskOffset(y - FTargetTop);
         auto& bits = FScratch.MaskBits;
         std::fill(bits.begin(), bits.begin() + n, std::uint8_t(1));
         if (my < 0 || my >= mask.Height)
             return;
-        const int lo = std::max(mx0, 0);
-        const int hi = std::min(mx0 + n, mask.Width);
+        // The mask columns under the row lie between those of its ends.
+        const long long first = FT.Mask->X + MaskOffset(x0 - FTargetLeft);
+        const long long last = FT.Mask->X + MaskOffset(x0 + n - 1 - FTargetLeft);
+        const int lo = int(std::max<long long>(first, 0));
+        const int hi = int(std::min<long long>(last + 1, mask.Width));
         if (lo >= hi)
             return;
         auto& wide = FScratch.Wide;
         wide.resize(std::size_t(hi - lo));
-        mask.Read(mask.Row(my), lo, hi - lo, wide.data());
-        for (int m = lo; m < hi; ++m) {
+        mask.Read(mask.Row(int(my)), lo, hi - lo, wide.data());
+        for (int i = 0; i < n; ++i) {
+            const long long m = FT.Mask->X + MaskOffset(x0 + i - FTargetLeft);
+            if (m < lo || m >= hi)
+                continue;
             const TPixel p = wide[std::size_t(m - lo)] & kColourBits;
-            bits[std::size_t(m - mx0)] = mask.Monochrome ? p != 0 : p == FMaskKey;
+            bits[std::size_t(i)] = mask.Monochrome ? p != 0 : p == FMaskKey;
         }
     }
 
@@ -316,7 +328,9 @@ std::optional<TPattern> BrushPattern(DeviceContext& dc, const TBrush* brush) {
     if (!brush || brush->Style == TBrushStyle::bsNull)
         return std::nullopt;
     TPattern pattern;
-    pattern.Origin = dc.State.BrushOrigin;
+    pattern.Scale = dc.Scale();
+    pattern.Origin = {SaturateToInt((long long)dc.State.BrushOrigin.x * pattern.Scale),
+                      SaturateToInt((long long)dc.State.BrushOrigin.y * pattern.Scale)};
     if (brush->Style == TBrushStyle::bsSolid) {
         pattern.Pixels.fill(SurfaceColour(dc, brush->Colour));
         return pattern;

@@ -11,11 +11,13 @@
 
 namespace gdi::detail {
 
-// An 8 x 8 pattern resolved for one destination: colours ready to combine, aligned so that
-// pixel (x, y) of the device takes entry ((y - Origin.y) mod 8, (x - Origin.x) mod 8).
+// An 8 x 8 pattern resolved for one destination: colours ready to combine, each entry
+// covering Scale x Scale device pixels, aligned so that device pixel (x, y) takes entry
+// (floor((y - Origin.y) / Scale) mod 8, floor((x - Origin.x) / Scale) mod 8).
 struct TPattern {
     std::array<TPixel, 64> Pixels{};
     POINT Origin;
+    int Scale = 1;
 };
 
 TPattern SolidPattern(TPixel colour);
@@ -42,14 +44,17 @@ struct TSource {
     COLORREF BkColour = RGB(255, 255, 255);
 };
 
-// A monochrome mask laid over the destination pixel for pixel from (X, Y): 1 keeps the
-// destination, 0 lets the operation through. A colour mask is read as the colour-to-
-// monochrome conversion reads it.
+// A monochrome mask laid over the destination from (X, Y): 1 keeps the destination, 0 lets
+// the operation through. A colour mask is read as the colour-to-monochrome conversion reads
+// it. Each mask pixel covers TargetScale / Scale destination pixels along each axis, one when
+// mask and destination have the same scale.
 struct TMask {
     const TSurface* Surface = nullptr;
     int X = 0;
     int Y = 0;
     COLORREF BkColour = RGB(255, 255, 255);
+    int Scale = 1;
+    int TargetScale = 1;
 };
 
 struct TTransfer {

@@ -18,6 +18,20 @@ std::string& OpenerSetting() {
     return opener;
 }
 
+TStartReport& StartReport() {
+    static TStartReport report;
+    return report;
+}
+
+// Starts a program detached; reports it once it runs. Returns 0 or the errno of the failure.
+int Start(const std::string& program, const std::vector<std::string>& arguments,
+          const std::string& directory) {
+    const int error = SpawnDetached(program, arguments, directory);
+    if (error == 0 && StartReport())
+        StartReport()(program);
+    return error;
+}
+
 int CodeOf(int error) {
     switch (error) {
     case ENOENT:
@@ -49,7 +63,7 @@ std::string Quoted(const std::string& file) {
 
 int Open(HWND owner, const std::string& file, const std::string& directory) {
     const std::string opener = ResolveProgram(Opener());
-    const int error = opener.empty() ? ENOENT : SpawnDetached(opener, {file}, directory);
+    const int error = opener.empty() ? ENOENT : Start(opener, {file}, directory);
     if (error == 0)
         return SE_STARTED;
     return Report(owner, file,
@@ -60,7 +74,7 @@ int Open(HWND owner, const std::string& file, const std::string& directory) {
 
 int Run(HWND owner, const std::string& file, const std::string& parameters,
         const std::string& directory) {
-    const int error = SpawnDetached(file, SplitParameters(parameters), directory);
+    const int error = Start(file, SplitParameters(parameters), directory);
     if (error == 0)
         return SE_STARTED;
     return Report(owner, file, "Cannot run " + Quoted(file) + ": " + std::strerror(error) + ".",
@@ -105,6 +119,10 @@ void SetOpener(const std::string& program) {
 
 std::string Opener() {
     return OpenerSetting();
+}
+
+void SetStartReport(TStartReport report) {
+    StartReport() = std::move(report);
 }
 
 } // namespace shell

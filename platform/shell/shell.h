@@ -3,6 +3,7 @@
 
 #include "platform/window/types.h"
 
+#include <functional>
 #include <string>
 
 namespace shell {
@@ -35,5 +36,11 @@ int ShellExecute(HWND owner, const std::string& verb, const std::string& file,
 // "xdg-open" until set.
 void SetOpener(const std::string& program);
 std::string Opener();
+
+// Called with the path of each program ShellExecute has started (the opener included),
+// once it runs, before ShellExecute returns: what was not reported was not started, with
+// no need to wait and see. Null (the default) reports nothing.
+using TStartReport = std::function<void(const std::string& program)>;
+void SetStartReport(TStartReport report);
 
 } // namespace shell

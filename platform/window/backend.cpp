@@ -23,8 +23,8 @@ void UseSdlBackend() {
     Select(MakeSdlBackend());
 }
 
-THeadless& UseHeadlessBackend() {
-    auto backend = MakeHeadlessBackend();
+THeadless& UseHeadlessBackend(int deviceScale) {
+    auto backend = MakeHeadlessBackend(deviceScale);
     THeadless& headless = backend.Controls;
     Select(std::move(backend.Backend));
     return headless;

@@ -31,6 +31,7 @@ enum class TShowState { ssHidden, ssNormal, ssMinimized, ssMaximized };
 
 enum class TInputKind {
     ikMouseMove,
+    ikMouseLeave, // the pointer went onto another program's window, or off all windows
     ikMouseDown,
     ikMouseUp,
     ikWheel,
@@ -58,6 +59,9 @@ public:
     virtual ~TBackend() = default;
 
     virtual SIZE ScreenSize() = 0;
+    // Device pixels per logical pixel on the screen: the window system's coordinates are
+    // logical, window surfaces hold this many pixels squared for each.
+    virtual int DeviceScale() { return 1; }
     virtual TFrameMetrics FrameMetrics() = 0;
     virtual DWORD Now() = 0;
 
@@ -70,7 +74,7 @@ public:
     // The icon the window shows in its title bar and the task bar; nothing: none.
     virtual void SetIcon(HWND window, const std::optional<commctrl::TIconRgba>& icon) = 0;
     virtual void Raise(HWND window) = 0;
-    // Shows `area` (surface coordinates) of the window's surface on the screen.
+    // Shows `area` (surface pixels) of the window's surface on the screen.
     virtual void Present(HWND window, const TSurface& surface, const RECT& area) = 0;
     virtual void ShowCursor(int resource) = 0;
     // Returns when input may have arrived or the timeout (milliseconds) has passed; input is

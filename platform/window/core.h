@@ -14,6 +14,12 @@ namespace win::detail {
 // Removes a window and whatever is left of its descendants from every table, without
 // messages.
 void Forget(HWND window);
+// What the backend needs to show a top-level window.
+TTopLevelKind TopLevelKindOf(const TWindow& window);
+
+// ---- visibility.cpp -------------------------------------------------------------------------
+
+TShowState ShowStateOf(const TWindow& window);
 
 // ---- layout.cpp -----------------------------------------------------------------------------
 
@@ -59,6 +65,8 @@ void PresentAll();
 
 // WM_SETICON and WM_GETICON as DefWindowProc answers them.
 LRESULT SetWindowIcon(TWindow& window, WPARAM kind, commctrl::HICON icon);
+// Hands the backend the icon a top-level window shows.
+void ShowWindowIcon(const TWindow& window);
 LRESULT GetWindowIcon(const TWindow& window, WPARAM kind);
 
 // ---- edge.cpp -------------------------------------------------------------------------------
@@ -70,6 +78,10 @@ void DrawChildFrame(HWND window);
 
 // Shown, enabled, not a borderless popup and not WS_EX_NOACTIVATE.
 bool CanBeActive(const TWindow& window);
+// The window that blocks a disabled window: the frontmost shown window it owns that can be
+// active, found through the windows it owns in turn (a box over a modal window over it);
+// null when there is none.
+HWND BlockingWindow(HWND owner);
 // Makes a top-level window (null: none) the active one; a disabled window passes it on to
 // an enabled window it owns.
 void Activate(HWND window, WORD how);
@@ -131,5 +143,9 @@ void BackendFocusChanged(HWND window, bool focused);
 void BackendFrameChanged();
 // The screen lost the window's pixels; shows them again from the surface.
 void BackendExposed(HWND window);
+// The native window of a top-level window vanished: another program destroyed it. The
+// window gets a new one, as it was, and the loss counts as a click on its close box, which
+// the window may refuse (while a modal box blocks it) like any other.
+void BackendLost(HWND window);
 
 } // namespace win::detail

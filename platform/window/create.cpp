@@ -7,6 +7,41 @@
 
 namespace win::detail {
 
+TTopLevelKind TopLevelKindOf(const TWindow& window) {
+    TTopLevelKind kind;
+    kind.Caption = window.Text;
+    kind.Popup = IsPopup(window.Style);
+    kind.Sizable = (window.Style & WS_THICKFRAME) != 0;
+    kind.Owner = window.Owner;
+    const POINT origin = ClientOrigin(window);
+    const SIZE size = ClientSize(window);
+    kind.Client = {origin.x, origin.y, origin.x + size.cx, origin.y + size.cy};
+    return kind;
+}
+
+void BackendLost(HWND handle) {
+    TWindow* window = Find(handle);
+    if (!window || window->IsChild())
+        return;
+    // The desktop reports the vanishing window as minimised first; it comes back as it was.
+    if (window->Minimized)
+        BackendStateChanged(handle, TShowState::ssNormal);
+    if (!(window = Find(handle)))
+        return;
+    Backend().DestroyTopLevel(handle);
+    Backend().CreateTopLevel(handle, TopLevelKindOf(*window));
+    ShowWindowIcon(*window);
+    if (window->Style & WS_VISIBLE) {
+        Backend().ShowTopLevel(handle, ShowStateOf(*window));
+        InvalidateTree(*window);
+        BackendExposed(handle);
+    }
+    TInputEvent close;
+    close.Kind = TInputKind::ikCloseBox;
+    close.Window = handle;
+    QueueInput(close);
+}
+
 void Forget(HWND handle) {
     auto& state = State();
     TWindow* window = Find(handle);
@@ -55,15 +90,7 @@ void LinkWindow(TWindow& window, TWindow* parent) {
     window.Owner = parent ? TopLevelOf(*parent).Handle : nullptr;
     InsertHandle(state.TopLevels, 0, window.Handle);
     ResizeSurface(window);
-    TTopLevelKind kind;
-    kind.Caption = window.Text;
-    kind.Popup = IsPopup(window.Style);
-    kind.Sizable = (window.Style & WS_THICKFRAME) != 0;
-    kind.Owner = window.Owner;
-    const POINT origin = ClientOrigin(window);
-    const SIZE size = ClientSize(window);
-    kind.Client = {origin.x, origin.y, origin.x + size.cx, origin.y + size.cy};
-    Backend().CreateTopLevel(window.Handle, kind);
+    Backend().CreateTopLevel(window.Handle, TopLevelKindOf(window));
 }
 
 void SendDestroyMessages(HWND handle) {
@@ -173,6 +200,10 @@ bool DestroyWindow(HWND handle) {
 
 bool IsWindow(HWND window) {
     return Find(window) != nullptr;
+}
+
+int LiveWindows() {
+    return int(State().Windows.size());
 }
 
 TWindowProcedure* SetWindowProcedure(HWND handle, TWindowProcedure* procedure) {

@@ -6,19 +6,18 @@
 
 namespace win::detail {
 
-namespace {
-
-// An enabled, shown window owned by `owner`, frontmost first; null when there is none.
-HWND EnabledOwnedWindow(HWND owner) {
+HWND BlockingWindow(HWND owner) {
     for (HWND handle : State().TopLevels) {
         const TWindow* window = Find(handle);
-        if (window->Owner == owner && CanBeActive(*window))
+        if (window->Owner != owner || !IsShown(*window))
+            continue;
+        if (CanBeActive(*window))
             return handle;
+        if (const HWND blocking = BlockingWindow(handle))
+            return blocking;
     }
     return nullptr;
 }
-
-} // namespace
 
 bool CanBeActive(const TWindow& window) {
     return !window.IsChild() && IsShown(window) && IsEnabledChain(window) &&
@@ -33,10 +32,10 @@ void Activate(HWND handle, WORD how) {
     auto& state = State();
     TWindow* window = Find(handle);
     if (window && !IsEnabledChain(*window)) {
-        // The window the user reached for is blocked by the one it owns: bring that forward.
-        if (const HWND owned = EnabledOwnedWindow(handle)) {
-            Activate(owned, how);
-            RaiseTopLevel(owned);
+        // The window the user reached for is blocked by one it owns: bring that forward.
+        if (const HWND blocking = BlockingWindow(handle)) {
+            Activate(blocking, how);
+            RaiseTopLevel(blocking);
         }
         return;
     }

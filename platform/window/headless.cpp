@@ -14,7 +14,10 @@ constexpr TFrameMetrics HeadlessFrame{3, 4, 19};
 
 class THeadlessBackend final : public TBackend, public THeadless {
 public:
+    explicit THeadlessBackend(int deviceScale) : FDeviceScale(std::max(1, deviceScale)) {}
+
     SIZE ScreenSize() override { return FScreen; }
+    int DeviceScale() override { return FDeviceScale; }
     TFrameMetrics FrameMetrics() override { return HeadlessFrame; }
     DWORD Now() override { return FNow; }
     void CreateTopLevel(HWND, const TTopLevelKind&) override {}
@@ -58,6 +61,7 @@ public:
         MouseDown(button);
         MouseUp(button);
     }
+    void MouseLeave() override { Queue(TInputKind::ikMouseLeave, 0); }
     void Wheel(int delta) override {
         TInputEvent event = Event(TInputKind::ikWheel, 0);
         event.Delta = delta;
@@ -89,13 +93,27 @@ public:
         if (!window)
             return gdi::CLR_INVALID;
         const TSurface* surface = TopLevelOf(*window).Surface.get();
-        const POINT origin = SurfaceOrigin(*window);
-        x += origin.x;
-        y += origin.y;
-        if (!surface || x < 0 || y < 0 || x >= surface->Width || y >= surface->Height)
+        if (!surface)
             return gdi::CLR_INVALID;
-        const std::uint32_t pixel = surface->Bits[std::size_t(y) * surface->Width + x];
+        const POINT origin = SurfaceOrigin(*window);
+        const long long px = ((long long)x + origin.x) * surface->Scale;
+        const long long py = ((long long)y + origin.y) * surface->Scale;
+        if (px < 0 || py < 0 || px >= surface->Width || py >= surface->Height)
+            return gdi::CLR_INVALID;
+        const std::uint32_t pixel =
+            surface->Bits[std::size_t(py) * std::size_t(surface->Width) + std::size_t(px)];
         return gdi::RGB(gdi::BYTE(pixel >> 16), gdi::BYTE(pixel >> 8), gdi::BYTE(pixel));
+    }
+
+    TScreenshot Screenshot(HWND handle) const override {
+        const TWindow* window = Find(handle);
+        const TSurface* surface = window ? window->Surface.get() : nullptr;
+        if (!surface)
+            return {};
+        TScreenshot shot{surface->Width, surface->Height, {}};
+        shot.Pixels.assign(surface->Bits, surface->Bits + std::size_t(surface->Width) *
+                                                              std::size_t(surface->Height));
+        return shot;
     }
 
     std::optional<commctrl::TIconRgba> Icon(HWND window) const override {
@@ -113,6 +131,7 @@ private:
     }
     void Queue(TInputKind kind, UINT key) { QueueInput(Event(kind, key)); }
 
+    int FDeviceScale;
     SIZE FScreen{1024, 768};
     DWORD FNow = 1000;
     POINT FPointer;
@@ -122,8 +141,8 @@ private:
 
 } // namespace
 
-THeadlessPair MakeHeadlessBackend() {
-    auto backend = std::make_unique<THeadlessBackend>();
+THeadlessPair MakeHeadlessBackend(int deviceScale) {
+    auto backend = std::make_unique<THeadlessBackend>(deviceScale);
     THeadless& controls = *backend;
     return {std::move(backend), controls};
 }

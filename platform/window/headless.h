@@ -7,11 +7,21 @@
 #include "platform/commctrl/icons.h"
 #include "platform/window/types.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace win {
+
+// Pixels 0x00RRGGBB, top row first.
+struct TScreenshot {
+    int Width = 0;
+    int Height = 0;
+    std::vector<std::uint32_t> Pixels;
+    std::uint32_t At(int x, int y) const { return Pixels[std::size_t(y) * std::size_t(Width) + x]; }
+};
 
 class THeadless {
 public:
@@ -35,6 +45,9 @@ public:
     virtual void MouseUp(UINT button) = 0;
     // Move, press and release.
     virtual void Click(int x, int y, UINT button) = 0;
+    // The pointer went onto another program's window (one that opened under it, say),
+    // without moving.
+    virtual void MouseLeave() = 0;
     // Wheel distance in multiples of WHEEL_DELTA.
     virtual void Wheel(int delta) = 0;
 
@@ -54,8 +67,12 @@ public:
     virtual void SetIdleHook(std::function<void()> hook) = 0;
 
     // A pixel of a window, at client coordinates (negative values reach a child's frame),
-    // read from its top-level window's surface; CLR_INVALID outside the surface.
+    // read from its top-level window's surface (the first of its device pixels on a dense
+    // one); CLR_INVALID outside the surface.
     virtual gdi::COLORREF Pixel(HWND window, int x, int y) const = 0;
+    // Every device pixel of a top-level window's client area, as shown; empty for a window
+    // that is not top-level or has no surface.
+    virtual TScreenshot Screenshot(HWND window) const = 0;
     // The icon a top-level window shows, as the window system last handed it over; nothing
     // when it shows none.
     virtual std::optional<commctrl::TIconRgba> Icon(HWND window) const = 0;

@@ -29,15 +29,15 @@ HICON Live(HICON icon) {
     return commctrl::IsIcon(icon) ? icon : nullptr;
 }
 
+} // namespace
+
 // Shows the big icon, or the small one when there is no big one, as desktops show one icon
 // per window and scale it to each place.
-void ShowIcon(const TWindow& window) {
+void ShowWindowIcon(const TWindow& window) {
     const HICON big = Live(window.BigIcon);
     const HICON shown = big ? big : Live(window.SmallIcon);
     Backend().SetIcon(window.Handle, shown ? commctrl::ReadIconRgba(shown) : std::nullopt);
 }
-
-} // namespace
 
 LRESULT SetWindowIcon(TWindow& window, WPARAM kind, HICON icon) {
     HICON* slot = Slot(window, kind);
@@ -45,7 +45,7 @@ LRESULT SetWindowIcon(TWindow& window, WPARAM kind, HICON icon) {
         return 0;
     const HICON previous = Live(std::exchange(*slot, icon));
     if (!window.IsChild())
-        ShowIcon(window);
+        ShowWindowIcon(window);
     return reinterpret_cast<LRESULT>(previous);
 }
 

@@ -15,6 +15,6 @@ struct THeadlessPair {
     std::unique_ptr<TBackend> Backend;
     THeadless& Controls; // the same object, seen by tests
 };
-THeadlessPair MakeHeadlessBackend();
+THeadlessPair MakeHeadlessBackend(int deviceScale);
 
 } // namespace win::detail

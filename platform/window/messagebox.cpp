@@ -6,6 +6,7 @@
 #include "platform/window/rects.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace win {
 
@@ -113,24 +114,36 @@ void RunModal(HWND box, const TBoxProcedure& procedure) {
     }
 }
 
-// Disables the owner for the box's lifetime; on every path, enables it again before the
-// box goes, so that activation returns to the owner.
+// A box belongs to the window the user works in: when its owner is blocked by a modal window
+// of its own, the box goes to that window, or it would leave it open to more clicks.
+HWND BoxOwner(HWND owner) {
+    if (!owner || IsWindowEnabled(owner))
+        return owner;
+    const HWND blocking = BlockingWindow(owner);
+    return blocking ? blocking : owner;
+}
+
+// Disables the owner and the windows that own it for the box's lifetime; on every path,
+// enables those again before the box goes, so that activation returns to the owner.
 class TModalScope {
 public:
-    TModalScope(HWND owner, HWND box)
-        : FOwner(owner), FBox(box), FReenable(owner && !EnableWindow(owner, false)) {}
+    TModalScope(HWND owner, HWND box) : FBox(box) {
+        for (HWND window = owner; window; window = GetWindow(window, GW_OWNER)) {
+            if (!EnableWindow(window, false))
+                FDisabled.push_back(window);
+        }
+    }
     TModalScope(const TModalScope&) = delete;
     TModalScope& operator=(const TModalScope&) = delete;
     ~TModalScope() {
-        if (FReenable)
-            EnableWindow(FOwner, true);
+        for (auto window = FDisabled.rbegin(); window != FDisabled.rend(); ++window)
+            EnableWindow(*window, true);
         DestroyWindow(FBox);
     }
 
 private:
-    HWND FOwner;
     HWND FBox;
-    bool FReenable;
+    std::vector<HWND> FDisabled;
 };
 
 } // namespace
@@ -139,7 +152,7 @@ int MessageBox(HWND owner, const std::string& text, const std::string& caption, 
     if (!HasBackend() || (owner && !IsWindow(owner)))
         return 0;
     RegisterBoxClasses();
-    const HWND ownerWindow = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
+    const HWND ownerWindow = BoxOwner(owner ? GetAncestor(owner, GA_ROOT) : nullptr);
     gdi::LOGFONT description;
     description.lfHeight = -11;
     description.lfFaceName = "Tahoma";

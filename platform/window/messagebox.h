@@ -20,8 +20,10 @@ constexpr int IDC_STATIC_TEXT = 0xFFFF;
 // The class name of the message box window, for FindWindow.
 inline constexpr const char* MessageBoxClass = "#MessageBox";
 
-// Shows the box and runs its own message loop, with the owner's top-level window disabled,
-// until the OK button is clicked or Enter, Space or Escape is pressed; returns IDOK. An
+// Shows the box and runs its own message loop, with the owner's top-level window and the
+// windows that own it disabled, until the OK button is clicked or Enter, Space or Escape is
+// pressed; returns IDOK. When that top-level window is blocked by a modal window it owns
+// (directly or through others), the box belongs to the modal window instead. An
 // empty caption reads "Error". Returns 0 without showing anything when the owner is a stale
 // handle or no backend is selected. A WM_QUIT that reaches the box's loop closes it and is posted
 // again.

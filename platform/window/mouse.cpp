@@ -84,7 +84,7 @@ WPARAM MouseKeyFlags() {
 void UpdateMouseWindow() {
     auto& state = State();
     HWND owner = state.Capture;
-    if (!owner && state.PointerKnown) {
+    if (!owner && state.PointerKnown && !state.PointerElsewhere) {
         const TWindow* under = EnabledWindowAt(state.Pointer);
         owner = under ? under->Handle : nullptr;
     }
@@ -101,6 +101,14 @@ void ConvertMouse(const TInputEvent& event) {
     auto& state = State();
     state.Pointer = event.Point;
     state.PointerKnown = true;
+    state.PointerElsewhere = event.Kind == TInputKind::ikMouseLeave;
+    if (state.PointerElsewhere) {
+        // A press after the pointer visited another program's window starts a new click
+        // count, however soon it comes.
+        state.LastClick = {};
+        UpdateMouseWindow();
+        return;
+    }
     const UINT message = MouseMessage(event);
     if (event.Kind == TInputKind::ikMouseDown || event.Kind == TInputKind::ikMouseUp)
         SetKeyDown(event.Key, event.Kind == TInputKind::ikMouseDown);

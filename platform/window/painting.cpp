@@ -4,6 +4,7 @@
 #include "platform/window/rects.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <utility>
 
@@ -111,19 +112,26 @@ bool AnythingToPaint() {
 void ResizeSurface(TWindow& topLevel) {
     ReleaseContexts(topLevel.Handle, true);
     const SIZE size = ClientSize(topLevel);
+    const int scale = std::max(1, Backend().DeviceScale());
+    // Sizes too large for a bitmap make the section fail rather than overflow.
+    const auto pixels = [scale](int logical) {
+        return int(std::min<long long>((long long)std::max(1, logical) * scale,
+                                       std::numeric_limits<int>::max()));
+    };
     gdi::BITMAPINFO info;
-    info.bmiHeader.biWidth = std::max(1, size.cx);
-    info.bmiHeader.biHeight = -std::max(1, size.cy);
+    info.bmiHeader.biWidth = pixels(size.cx);
+    info.bmiHeader.biHeight = -pixels(size.cy);
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     auto surface = std::make_unique<TSurface>();
     surface->Bitmap.Reset(gdi::CreateDIBSection(nullptr, &info, gdi::DIB_RGB_COLORS, &bits));
-    if (!surface->Bitmap || !bits)
+    if (!surface->Bitmap || !bits || !gdi::SetBitmapScale(surface->Bitmap.Get(), scale))
         throw EWindowSystem("Cannot create a window surface of " + std::to_string(size.cx) + " x " +
-                            std::to_string(size.cy) + " pixels");
+                            std::to_string(size.cy) + " pixels at scale " + std::to_string(scale));
     surface->Bits = static_cast<std::uint32_t*>(bits);
     surface->Width = info.bmiHeader.biWidth;
     surface->Height = -info.bmiHeader.biHeight;
+    surface->Scale = scale;
     topLevel.Surface = std::move(surface);
 }
 
@@ -143,16 +151,22 @@ void PresentAll() {
         TSurface* surface = window.Surface.get();
         if (!surface || surface->Dirty.IsEmpty())
             continue;
-        if (IsShown(window))
-            Backend().Present(handle, *surface, surface->Dirty.BoundingBox());
+        if (IsShown(window)) {
+            gdi::TRegion pixels = surface->Dirty;
+            pixels.Scale(surface->Scale);
+            Backend().Present(handle, *surface, pixels.BoundingBox());
+        }
         surface->Dirty.Clear();
     }
 }
 
 void BackendExposed(HWND handle) {
     TWindow* window = Find(handle);
-    if (window && window->Surface)
-        window->Surface->Dirty.Union(RECT{0, 0, window->Surface->Width, window->Surface->Height});
+    if (window && window->Surface) {
+        const TSurface& surface = *window->Surface;
+        window->Surface->Dirty.Union(
+            RECT{0, 0, surface.Width / surface.Scale, surface.Height / surface.Scale});
+    }
 }
 
 } // namespace win::detail

@@ -3,9 +3,12 @@
 
 #include "platform/window/core.h"
 #include "platform/window/make_backend.h"
+#include "platform/window/sdl_display.h"
 #include "platform/window/sdl_keys.h"
+#include "platform/window/sdl_x11.h"
 
 #include <SDL2/SDL.h>
+#include <SDL2/SDL_syswm.h>
 #include <string>
 #include <unordered_map>
 
@@ -46,6 +49,13 @@ UINT ButtonKey(Uint8 button) {
     }
 }
 
+// A top-level window's SDL window, and the window that owns it.
+struct TNative {
+    SDL_Window* Window = nullptr;
+    HWND Owner = nullptr;
+    bool Popup = false;
+};
+
 class TSdlBackend final : public TBackend {
 public:
     TSdlBackend() {
@@ -54,14 +64,19 @@ public:
         // Termination signals end the process as usual instead of becoming SDL events.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-            throw EBackendUnavailable(std::string("Cannot open a display: ") + SDL_GetError());
+        x11::InstallErrorHandler();
+        const std::string drivers = DisplayDrivers();
+        SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
+        if (drivers.empty() || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+            throw EBackendUnavailable(DisplayProblem());
+        // The X events behind SDL's, to learn of windows that other programs destroy.
+        SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
         SDL_StartTextInput();
     }
 
     ~TSdlBackend() override {
-        for (auto& [handle, window] : FWindows)
-            SDL_DestroyWindow(window);
+        for (auto& [handle, native] : FWindows)
+            SDL_DestroyWindow(native.Window);
         for (auto& [resource, cursor] : FCursors)
             SDL_FreeCursor(cursor);
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -88,27 +103,29 @@ public:
                                               std::max(1, kind.Client.Height()), flags);
         if (!window)
             throw EWindowSystem(std::string("Cannot create a window: ") + SDL_GetError());
-        FWindows[handle] = window;
+        // SDL may replace the native window to give it a framebuffer; done now, while it is
+        // hidden, no window appears on the desktop only to vanish again.
+        SDL_GetWindowSurface(window);
+        FWindows[handle] = {window, kind.Owner, kind.Popup};
         FHandles[SDL_GetWindowID(window)] = handle;
-        if (kind.Popup)
-            FPopupOwners[handle] = kind.Owner;
-        else if (SDL_Window* owner = WindowOf(kind.Owner))
+        // A window given a new native window (the old one was lost) stays under its own.
+        for (const auto& [other, native] : FWindows) {
+            if (native.Owner == handle && !native.Popup)
+                SDL_SetWindowModalFor(native.Window, window);
+        }
+        if (SDL_Window* owner = WindowOf(kind.Owner); owner && !kind.Popup)
             SDL_SetWindowModalFor(window, owner);
     }
 
     void DestroyTopLevel(HWND handle) override {
-        SDL_Window* window = WindowOf(handle);
-        if (!window)
+        const auto found = FWindows.find(handle);
+        if (found == FWindows.end())
             return;
-        if (const auto popup = FPopupOwners.find(handle); popup != FPopupOwners.end()) {
-            SDL_Window* owner = WindowOf(popup->second);
-            if (owner && SDL_GetKeyboardFocus() == window)
-                SDL_SetWindowInputFocus(owner);
-            FPopupOwners.erase(popup);
-        }
-        FHandles.erase(SDL_GetWindowID(window));
-        FWindows.erase(handle);
-        SDL_DestroyWindow(window);
+        const TNative native = found->second;
+        PassFocusOn(native);
+        FHandles.erase(SDL_GetWindowID(native.Window));
+        FWindows.erase(found);
+        SDL_DestroyWindow(native.Window);
     }
 
     void ShowTopLevel(HWND handle, TShowState state) override {
@@ -117,6 +134,7 @@ public:
             return;
         switch (state) {
         case TShowState::ssHidden:
+            PassFocusOn(FWindows.at(handle));
             SDL_HideWindow(window);
             break;
         case TShowState::ssNormal:
@@ -190,20 +208,49 @@ public:
     }
 
     void Wait(std::optional<DWORD> timeout) override {
+        if (HandleQueued())
+            return;
+        // On an X server the wait is on the display connection: SDL's own wait wakes itself
+        // with an event sent to one of the program's windows, which fails once that window
+        // is gone.
+        if (!FWindows.empty() && x11::WaitForEvents(FWindows.begin()->second.Window, timeout)) {
+            HandleQueued();
+            return;
+        }
         SDL_Event event;
         if (!timeout && !SDL_WaitEvent(&event))
             throw EBackendUnavailable(std::string("Waiting for input failed: ") + SDL_GetError());
         if (timeout && !SDL_WaitEventTimeout(&event, int(*timeout)))
             return;
         Handle(event);
-        while (SDL_PollEvent(&event))
-            Handle(event);
+        HandleQueued();
     }
 
 private:
     SDL_Window* WindowOf(HWND handle) const {
         const auto found = FWindows.find(handle);
-        return found == FWindows.end() ? nullptr : found->second;
+        return found == FWindows.end() ? nullptr : found->second.Window;
+    }
+
+    // The window whose native X window is `native`; null when none is.
+    HWND HandleOfNative(unsigned long native) const {
+        if (!native)
+            return nullptr;
+        for (const auto& [handle, record] : FWindows) {
+            if (x11::WindowOf(record.Window) == native)
+                return handle;
+        }
+        return nullptr;
+    }
+
+    bool HandleQueued() {
+        bool handled = false;
+        SDL_Event event;
+        while (SDL_PollEvent(&event)) {
+            Handle(event);
+            handled = true;
+        }
+        return handled;
     }
 
     HWND HandleOf(Uint32 windowId) const {
@@ -221,18 +268,36 @@ private:
         return nullptr;
     }
 
+    // Without a window manager nobody passes the keyboard on when the window that has it
+    // goes: it goes to the window's owner then, which is the window the platform activates.
+    // A window shown a moment ago may have the keyboard before SDL has heard of it.
+    void PassFocusOn(const TNative& native) {
+        SDL_Window* owner = WindowOf(native.Owner);
+        SDL_Window* focus = SDL_GetKeyboardFocus();
+        if (owner && (focus == native.Window || !focus) &&
+            (SDL_GetWindowFlags(owner) & SDL_WINDOW_SHOWN))
+            SDL_SetWindowInputFocus(owner);
+    }
+
     // A popup (a menu) never has the focus itself. Without a window manager SDL gives every
     // window it shows the input focus, also a popup; the popup's owner keeps the focus then,
     // and gets it back when the popup goes.
     HWND OwnerOfPopup(HWND handle) const {
-        const auto popup = FPopupOwners.find(handle);
-        return popup == FPopupOwners.end() ? handle : popup->second;
+        const auto found = FWindows.find(handle);
+        return found != FWindows.end() && found->second.Popup ? found->second.Owner : handle;
     }
 
-    // The pointer in screen coordinates from a position in a window's client area.
+    bool IsPopup(HWND handle) const {
+        const auto found = FWindows.find(handle);
+        return found != FWindows.end() && found->second.Popup;
+    }
+
+    // The pointer in screen coordinates from a position in a window's client area. Input
+    // can still arrive for a window that is gone; then it is where the pointer is now.
     POINT ScreenPoint(Uint32 windowId, int x, int y) const {
         POINT point{x, y};
-        ClientToScreen(HandleOf(windowId), &point);
+        if (!ClientToScreen(HandleOf(windowId), &point))
+            SDL_GetGlobalMouseState(&point.x, &point.y);
         return point;
     }
 
@@ -294,14 +359,15 @@ private:
             BackendFocusChanged(OwnerOfPopup(handle), true);
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
-            if (!FPopupOwners.contains(handle))
+            if (!IsPopup(handle))
                 BackendFocusChanged(handle, false);
             break;
         case SDL_WINDOWEVENT_LEAVE: {
-            // The pointer is over no window of ours now: report where it really is.
+            // The pointer is over no window of ours now, though another program's window
+            // there may cover one: report where it is.
             int x = 0, y = 0;
             SDL_GetGlobalMouseState(&x, &y);
-            QueuePointer(TInputKind::ikMouseMove, {x, y}, 0);
+            QueuePointer(TInputKind::ikMouseLeave, {x, y}, 0);
             break;
         }
         default:
@@ -357,13 +423,16 @@ private:
         case SDL_WINDOWEVENT:
             HandleWindowEvent(event.window);
             break;
+        case SDL_SYSWMEVENT:
+            if (const HWND lost = HandleOfNative(x11::DestroyedWindow(*event.syswm.msg)))
+                BackendLost(lost);
+            break;
         default:
             break;
         }
     }
 
-    std::unordered_map<HWND, SDL_Window*> FWindows;
-    std::unordered_map<HWND, HWND> FPopupOwners;
+    std::unordered_map<HWND, TNative> FWindows;
     std::unordered_map<Uint32, HWND> FHandles;
     std::unordered_map<int, SDL_Cursor*> FCursors;
     TFrameMetrics FMetrics;

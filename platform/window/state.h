@@ -18,13 +18,15 @@
 
 namespace win::detail {
 
-// A top-level window's backing store: 32 bits per pixel, top row first, 0x00RRGGBB.
+// A top-level window's backing store: 32 bits per pixel, top row first, 0x00RRGGBB, Scale x
+// Scale pixels for each logical pixel of the client area.
 struct TSurface {
     gdi::TOwnedBitmap Bitmap;
     std::uint32_t* Bits = nullptr;
-    int Width = 0;
+    int Width = 0; // pixels
     int Height = 0;
-    gdi::TRegion Dirty; // drawn since last presented
+    int Scale = 1;
+    gdi::TRegion Dirty; // drawn since last presented, logical
 };
 
 struct TWindow {
@@ -100,7 +102,8 @@ struct TState {
     HWND Capture = nullptr;
     HWND MouseWindow = nullptr; // the window that was last sent WM_MOUSEENTER
     POINT Pointer;
-    bool PointerKnown = false; // no pointer input has arrived yet
+    bool PointerKnown = false;     // no pointer input has arrived yet
+    bool PointerElsewhere = false; // over another program's window
     std::array<bool, 256> KeysDown{};
     TClick LastClick;
     HCURSOR Cursor = nullptr;

@@ -2,17 +2,21 @@
 
 #include "platform/window/core.h"
 
-namespace win {
-
-using namespace detail;
-
-namespace {
+namespace win::detail {
 
 TShowState ShowStateOf(const TWindow& window) {
     if (window.Minimized)
         return TShowState::ssMinimized;
     return window.Maximized ? TShowState::ssMaximized : TShowState::ssNormal;
 }
+
+} // namespace win::detail
+
+namespace win {
+
+using namespace detail;
+
+namespace {
 
 // Shows a hidden window; returns false when it was already visible.
 bool Reveal(HWND handle) {

@@ -55,6 +55,9 @@ HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::stri
 // inside it are released; an active top-level window passes activation to its owner.
 bool DestroyWindow(HWND window);
 bool IsWindow(HWND window);
+// How many windows are alive, children included: to see that a program destroys all it
+// creates.
+int LiveWindows();
 
 // Replaces the receiver of a window's messages; returns the previous one.
 TWindowProcedure* SetWindowProcedure(HWND window, TWindowProcedure* procedure);

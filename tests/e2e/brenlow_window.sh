@@ -12,36 +12,18 @@ program="$1"
 close_window="$2"
 output="$3"
 work="$(mktemp -d)"
-xvfb=""
-launcher=""
-tool=""
-source "$(dirname "$0")/common.sh"
-
-cleanup() {
-    for pid in "$tool" "$launcher" "$xvfb"; do
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -s "$work/launcher.log" ] && sed 's/^/launcher: /' "$work/launcher.log" >&2
-    exit 1
-}
+source "$(dirname "$0")/lib.sh"
 
 start_display
 # Nothing on PATH or in the applications folders can burn a disc.
 mkdir "$work/empty"
-PATH="$work/empty" XDG_DATA_HOME="$work/empty" XDG_DATA_DIRS="$work/empty" "$program" 2>"$work/launcher.log" &
+PATH="$work/empty" XDG_DATA_HOME="$work/empty" XDG_DATA_DIRS="$work/empty" "$program" \
+    2>"$work/launcher.log" &
 launcher=$!
-window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Brenlow$' | head -n 1)" ||
-    fail "no visible window titled Brenlow appeared"
+pids+=("$launcher")
+window="$(find_window '^Brenlow$')" || fail "no visible window titled Brenlow appeared"
 
-geometry="$(xwininfo -id "$window")"
-field() { sed -n "s/^ *$1: *//p" <<<"$geometry"; }
+read_geometry "$window" || fail "the window vanished"
 [ "$(field Width)" = 658 ] && [ "$(field Height)" = 478 ] ||
     fail "the client area is $(field Width) x $(field Height), not 658 x 478"
 # Without a window manager there is no frame, so the client itself is centred on 1024 x 768.
@@ -55,12 +37,14 @@ screenshot="$output/brenlow.png"
 pixel() { convert "$screenshot" -format "%[pixel:p{$1,$2}]" info:; }
 painted=""
 for _ in $(seq 50); do
-    import -window "$window" "$screenshot"
-    inks="$(convert "$screenshot" -crop 60x12+294+24 +repage -format '%k' info:)"
-    if [ "$(pixel 15 15)" = "srgb(128,128,128)" ] && [ "$(pixel 100 424)" = "srgb(128,128,128)" ] &&
-        [ "$(pixel 100 425)" = "srgb(255,255,255)" ] && [ "$inks" -gt 1 ]; then
-        painted=yes
-        break
+    if x_query import -window "$window" "$screenshot"; then
+        inks="$(convert "$screenshot" -crop 60x12+294+24 +repage -format '%k' info:)"
+        if [ "$(pixel 15 15)" = "srgb(128,128,128)" ] &&
+            [ "$(pixel 100 424)" = "srgb(128,128,128)" ] &&
+            [ "$(pixel 100 425)" = "srgb(255,255,255)" ] && [ "$inks" -gt 1 ]; then
+            painted=yes
+            break
+        fi
     fi
     sleep 0.1
 done
@@ -77,7 +61,7 @@ for category in 1 2 3 0; do
     count="${tool_counts[$category]}"
     shown=""
     for _ in $(seq 50); do
-        import -window "$window" "$screenshot" 2>/dev/null ||
+        x_query import -window "$window" "$screenshot" ||
             fail "the window vanished while its icons were checked"
         missing=""
         [ "$(pixel 12 $((10 + category * 80 + 3)))" = "srgb(128,128,128)" ] ||
@@ -102,14 +86,14 @@ done
 xdotool mousemove $((left + 186 + 200)) $((top + 10 + 37))
 sleep 0.2
 xdotool click 1
-tool_window="$(visible_window '^Data discs$')" ||
+tool_window="$(find_window '^Data discs$')" ||
     fail "the Data CD entry did not show that no burning application is installed"
-tool="$(xdotool getwindowpid "$tool_window" 2>/dev/null || true)"
+tool="$(x_query xdotool getwindowpid "$tool_window" || true)"
+[ -z "$tool" ] || pids+=("$tool")
 
 close_titled "$close_window" '^Data discs$' || fail "FileWriter.exe's window did not close"
 if [ -n "$tool" ]; then
     ended "$tool" || fail "FileWriter.exe did not end after its window was closed"
-    tool=""
 fi
 # The help button (client 8,432, 46 x 42) opens its menu right under it, over the black
 # screen below the window; the second line, "About Brenlow...", lies 22 to 41 pixels below
@@ -119,19 +103,13 @@ sleep 0.2
 xdotool click 1
 about_item_x=$((left + 8 + 30))
 about_item_y=$((top + 432 + 42 + 31))
-menu=""
-for _ in $(seq 50); do
-    shown="$(import -window root -crop "1x1+$about_item_x+$about_item_y" +repage -format '%[pixel:p{0,0}]' info:)"
-    [ "$shown" != "srgb(0,0,0)" ] && menu=yes && break
-    sleep 0.1
-done
-[ -n "$menu" ] || fail "the help button did not open the help menu"
+drawn_at "$about_item_x" "$about_item_y" || fail "the help button did not open the help menu"
 xdotool mousemove "$about_item_x" "$about_item_y"
 sleep 0.2
 xdotool click 1
-about="$(timeout 20 xdotool search --sync --onlyvisible --name '^About Brenlow$' | head -n 1)" ||
+about="$(find_window '^About Brenlow$')" ||
     fail "choosing About did not open a window titled About Brenlow"
-geometry="$(xwininfo -id "$about")"
+read_geometry "$about" || fail "the About window vanished"
 [ "$(field Width)" = 523 ] && [ "$(field Height)" = 298 ] ||
     fail "the About window is $(field Width) x $(field Height), not 523 x 298"
 # Centred over the main window by the outer sizes, which are the client sizes here.
@@ -139,19 +117,13 @@ geometry="$(xwininfo -id "$about")"
     [ "$(field 'Absolute upper-left Y')" = $((top + (478 - 298) / 2)) ] ||
     fail "the About window is at $(field 'Absolute upper-left X'),$(field 'Absolute upper-left Y'), not centred over the main window"
 sleep 0.5
-import -window "$about" "$output/about.png"
+x_query import -window "$about" "$output/about.png" || fail "the About window vanished"
 xdotool key Return
-for _ in $(seq 100); do
-    xdotool search --onlyvisible --name '^About Brenlow$' >/dev/null || break
-    sleep 0.1
-done
-xdotool search --onlyvisible --name '^About Brenlow$' >/dev/null &&
-    fail "Enter did not close the About window"
+window_gone '^About Brenlow$' || fail "Enter did not close the About window"
 
 "$close_window" "$window" || fail "the close request could not be sent"
 ended "$launcher" || fail "the launcher did not end after its window was closed"
 status=0
 wait "$launcher" || status=$?
-launcher=""
 [ "$status" -eq 0 ] || fail "the launcher ended with status $status"
 echo "PASS: window found, 658 x 478, centred, painted; every category tile and tool entry has its icon; Data CD explained what to install; the help menu opened About Brenlow centred over the window and Enter closed it; screenshots in $output"

@@ -8,57 +8,24 @@ set -euo pipefail
 program="$1"
 output="$2"
 work="$(mktemp -d)"
-xvfb=""
-launcher=""
+source "$(dirname "$0")/lib.sh"
 
-cleanup() {
-    for pid in "$launcher" "$xvfb"; do
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -s "$work/launcher.log" ] && sed 's/^/launcher: /' "$work/launcher.log" >&2
-    exit 1
-}
-
-# Waits up to ten seconds for a process to end.
-ended() {
-    for _ in $(seq 100); do
-        kill -0 "$1" 2>/dev/null || return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "the virtual display did not start"
-export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+start_display
 
 # Starts the launcher and sets window, left and top (the client area's screen position).
 start() {
     "$program" 2>"$work/launcher.log" &
     launcher=$!
-    window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Brenlow$' | head -n 1)" ||
-        fail "no visible window titled Brenlow appeared"
-    local geometry
-    geometry="$(xwininfo -id "$window" 2>/dev/null)" || fail "the window vanished"
-    left="$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$geometry")"
-    top="$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$geometry")"
+    pids+=("$launcher")
+    window="$(find_window '^Brenlow$')" || fail "no visible window titled Brenlow appeared"
+    read_geometry "$window" || fail "the window vanished"
+    left="$(field 'Absolute upper-left X')"
+    top="$(field 'Absolute upper-left Y')"
 }
 
 # The screenshot of the window, or nothing when the window is gone.
 shoot() {
-    import -window "$window" "$work/shot.png" 2>/dev/null
+    x_query import -window "$window" "$work/shot.png"
 }
 # A pixel of the last screenshot as "r,g,b", client coordinates.
 pixel() {
@@ -127,7 +94,6 @@ xdotool key space
 ended "$launcher" || fail "Space on the focused OK button did not end the program"
 status=0
 wait "$launcher" || status=$?
-launcher=""
 [ "$status" -eq 0 ] || fail "the launcher ended with status $status after Space"
 
 start
@@ -136,6 +102,5 @@ xdotool key alt+o
 ended "$launcher" || fail "Alt+O did not end the program"
 status=0
 wait "$launcher" || status=$?
-launcher=""
 [ "$status" -eq 0 ] || fail "the launcher ended with status $status after Alt+O"
 echo "PASS: both glyphs drawn, the OK face lit under the pointer, Tab reached OK and Space closed the program, Alt+O closed it; screenshots in $output"

@@ -10,24 +10,7 @@ program="$1"
 close_window="$2"
 output="$3"
 work="$(mktemp -d)"
-xvfb=""
-launcher=""
-source "$(dirname "$0")/common.sh"
-
-cleanup() {
-    for pid in "$launcher" "$xvfb"; do
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -s "$work/launcher.log" ] && sed 's/^/launcher: /' "$work/launcher.log" >&2
-    exit 1
-}
+source "$(dirname "$0")/lib.sh"
 
 # The stand-ins: each writes its arguments, one per line, to NAME.record once it runs.
 stubs="$work/bin"
@@ -56,9 +39,9 @@ start_display
 PATH="$stubs:$work/utilities" XDG_DATA_HOME="$work/share" XDG_DATA_DIRS="$work/share" \
     BRENLOW_SYSTEM_ROOT="$work/machine" "$program" 2>"$work/launcher.log" &
 launcher=$!
-window="$(visible_window '^Brenlow$')" || fail "no visible window titled Brenlow appeared"
-geometry="$(xwininfo -id "$window")"
-field() { sed -n "s/^ *$1: *//p" <<<"$geometry"; }
+pids+=("$launcher")
+window="$(find_window '^Brenlow$')" || fail "no visible window titled Brenlow appeared"
+read_geometry "$window" || fail "the window vanished"
 left="$(field 'Absolute upper-left X')"
 top="$(field 'Absolute upper-left Y')"
 
@@ -110,8 +93,8 @@ expect_start 2 2 "DVD-Video Files" devede ""
 choose_category 3
 expect_start 3 0 "Disc Eraser" brasero "--blank"
 choose_tool 1
-probe="$(visible_window '^Device Info$')" || fail "Device Info did not open the drive window"
-import -window "$probe" "$output/driveprobe.png"
+probe="$(find_window '^Device Info$')" || fail "Device Info did not open the drive window"
+x_query import -window "$probe" "$output/driveprobe.png" || fail "the drive window vanished"
 close_titled "$close_window" '^Device Info$' || fail "the drive window did not close"
 echo "ok: Device Info -> DriveProbe.exe"
 expect_start 3 2 "ISO Creator" isomaster ""
@@ -121,12 +104,12 @@ expect_start 3 4 "ISO Grabber" brasero "--copy|--image-file"
 # Nothing installed: the entry says what to install.
 rm -f "$stubs"/*
 choose_tool 4
-missing="$(visible_window '^Disc images$')" ||
+missing="$(find_window '^Disc images$')" ||
     fail "without an application ISO Grabber showed no window naming the packages"
-import -window "$missing" "$output/missingtool.png"
+x_query import -window "$missing" "$output/missingtool.png" ||
+    fail "the explaining window vanished"
 close_titled "$close_window" '^Disc images$' || fail "the explaining window did not close"
 
 "$close_window" "$window" || fail "the close request could not be sent"
 ended "$launcher" || fail "the launcher did not end after its window was closed"
-launcher=""
 echo "PASS: the fourteen entries started their applications; without one, the packages were named; screenshots in $output"

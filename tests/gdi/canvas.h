@@ -20,16 +20,16 @@ inline BITMAPINFO DibInfo(int width, int height, int bitsPerPixel) {
     return info;
 }
 
+// Width and Height count pixels; a canvas of scale s addresses one logical pixel per s x s.
 class TCanvas {
 public:
-    TCanvas(int width, int height, COLORREF fill = RGB(255, 255, 255))
-        : FWidth(width), FHeight(height) {
-        const BITMAPINFO info = DibInfo(width, height, 32);
-        BITMAPINFO topDown = info;
-        topDown.bmiHeader.biHeight = -height;
+    TCanvas(int width, int height, COLORREF fill = RGB(255, 255, 255), int scale = 1)
+        : FWidth(width * scale), FHeight(height * scale) {
+        BITMAPINFO topDown = DibInfo(FWidth, -FHeight, 32);
         FBitmap.Reset(CreateDIBSection(nullptr, &topDown, DIB_RGB_COLORS, &FBits));
         FDC.Reset(CreateCompatibleDC(nullptr));
-        if (!FBitmap || !FDC || !SelectObject(FDC.Get(), FBitmap.Get()))
+        if (!FBitmap || !FDC || !SetBitmapScale(FBitmap.Get(), scale) ||
+            !SelectObject(FDC.Get(), FBitmap.Get()))
             throw std::runtime_error("test canvas");
         Fill(fill);
     }

@@ -2,10 +2,12 @@
 #include "gui/classes/format.h"
 #include "gui/classes/persistent.h"
 #include "gui/classes/stream.h"
+#include "tests/support/fifo.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -86,6 +88,32 @@ TEST(FileStream, RoundTripsThroughAFileAndNamesAMissingOne) {
         EXPECT_EQ(error.Message(),
                   "Cannot open file \"" + path.string() + "\". No such file or directory");
     }
+}
+
+// The message of the error opening a path for reading raises; empty when it opens.
+std::string OpenErrorOf(const std::filesystem::path& path) {
+    try {
+        TFileStream stream(path.string(), fmOpenRead);
+        return {};
+    } catch (const EFOpenError& error) {
+        return error.Message();
+    }
+}
+
+// Reading opens regular files only: nothing else waits or reads as an empty file.
+TEST(FileStream, ADirectoryFifoOrDeviceFailsToOpenAndSaysWhy) {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("brenlow_stream_test_" + std::to_string(getpid()));
+    std::filesystem::create_directory(folder);
+    EXPECT_EQ(OpenErrorOf(folder), "Cannot open file \"" + folder.string() + "\". Is a directory");
+    {
+        testsupport::TStallingFifo fifo(folder / "fifo");
+        EXPECT_EQ(OpenErrorOf(folder / "fifo"),
+                  "Cannot open file \"" + (folder / "fifo").string() + "\". Not a regular file");
+        EXPECT_FALSE(fifo.Rescued());
+    }
+    EXPECT_EQ(OpenErrorOf("/dev/zero"), "Cannot open file \"/dev/zero\". Not a regular file");
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace

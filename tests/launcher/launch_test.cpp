@@ -34,7 +34,7 @@ TEST_F(Launching, TheSecondMusicEntryStartsSoundRipperWithNoArguments) {
     Click(*Window->ListBoxMain, 80, 80 + 40);
     ClickTool(1);
     EXPECT_EQ(RecordOf("SoundRipper.exe"), PlainStart());
-    EXPECT_FALSE(Started("SoundWriter.exe"));
+    EXPECT_EQ(Starts("SoundWriter.exe"), 0);
     EXPECT_EQ(Screen.Cursor(), crDefault);
     EXPECT_EQ(WaitCursorCount(), 0);
 }
@@ -55,8 +55,19 @@ TEST_F(Launching, TheDownArrowInTheToolListStartsTheNewlySelectedTool) {
     EXPECT_EQ(Window->ListBoxData->ItemIndex(), 1);
     EXPECT_EQ(RecordOf("SoundRipper.exe"), PlainStart());
     Key(win::VK_DOWN); // already the last: nothing is started again
-    std::filesystem::remove(Tools / "SoundRipper.exe.record");
-    EXPECT_FALSE(Started("SoundRipper.exe"));
+    EXPECT_EQ(Starts("SoundRipper.exe"), 1);
+}
+
+// The started tool's window opens under the pointer and is closed at once: clicking the
+// entry again right then starts the tool again, as any click on an entry does.
+TEST_F(Launching, AClickRightAfterAToolWindowCoveredThePointerStartsTheToolAgain) {
+    ClickTool(0);
+    EXPECT_EQ(RecordOf("FileWriter.exe"), PlainStart());
+    std::filesystem::remove(Tools / "FileWriter.exe.record");
+    Headless->MouseLeave();
+    Headless->Advance(200);
+    ClickTool(0);
+    EXPECT_EQ(RecordOf("FileWriter.exe"), PlainStart());
 }
 
 TEST_F(Launching, AMissingToolIsReportedByTheShellAndChangesNothing) {
@@ -83,7 +94,7 @@ TEST_F(Launching, AToolThatMayNotRunIsReportedAsSuch) {
     ClickTool(0);
     ASSERT_EQ(Boxes.size(), 1u);
     EXPECT_NE(Boxes[0].find("MovieWriter.exe"), std::string::npos);
-    EXPECT_FALSE(Started("MovieWriter.exe"));
+    EXPECT_EQ(Starts("MovieWriter.exe"), 0);
     EXPECT_EQ(Screen.Cursor(), crDefault);
 }
 

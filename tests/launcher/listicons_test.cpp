@@ -36,69 +36,61 @@ const std::vector<std::string> ToolIcons = {CategoryIcons[0],
                                             "icons/48/tool-iso-grabber.png"};
 const std::vector<std::string> ButtonGlyphs = {"glyphs/32/help.png", "glyphs/32/ok.png"};
 
-// One channel of the codec's blend of s at alpha a over d.
-int Blend(int s, int a, int d) {
-    return (s * a + 255 + (255 - a) * d) / 256;
+// The double-size rendering of a file: icons/48/x.png has icons/96/x.png.
+std::string DoubleSize(const std::string& file, int size) {
+    const std::string folder = "/" + std::to_string(size) + "/";
+    return file.substr(0, file.find(folder)) + "/" + std::to_string(2 * size) + "/" +
+           file.substr(file.find(folder) + folder.size());
 }
 
 class ListIcons : public TMainWindowTest {
 protected:
-    // An artwork file as the codec decodes it, read once.
-    static const TPNGObject& Icon(const std::string& file) {
-        static std::map<std::string, std::unique_ptr<TPNGObject>> icons;
-        auto& icon = icons[file];
-        if (!icon) {
-            icon = std::make_unique<TPNGObject>();
-            icon->LoadFromFile(std::string(BRENLOW_ASSETS_DIR) + "/" + file);
-        }
-        return *icon;
-    }
-
     // The pixels of control's 48 x 48 square at (x, y) that differ from the icon blended
     // over the background.
     int Mismatches(const TControl& control, int x, int y, const TPNGObject& icon,
                    gdi::COLORREF background) const {
         int mismatches = 0;
         for (int row = 0; row < icon.Height(); ++row)
-            for (int column = 0; column < icon.Width(); ++column) {
-                const TColor colour = icon.PixelColour(column, row);
-                const int a = icon.PixelAlpha(column, row);
-                const auto expected = gdi::RGB(
-                    std::uint8_t(Blend(gdi::GetRValue(colour), a, gdi::GetRValue(background))),
-                    std::uint8_t(Blend(gdi::GetGValue(colour), a, gdi::GetGValue(background))),
-                    std::uint8_t(Blend(gdi::GetBValue(colour), a, gdi::GetBValue(background))));
-                mismatches += Pixel(control, x + column, y + row) != expected;
-            }
+            for (int column = 0; column < icon.Width(); ++column)
+                mismatches +=
+                    Pixel(control, x + column, y + row) != Blended(icon, column, row, background);
         return mismatches;
     }
 
+    // An RGBA image of the size, 8 bits, not interlaced, holding what the file holds.
+    static void ExpectImage(const TPNGObject& png, int size, const std::string& file) {
+        ASSERT_EQ(png.HeaderChunk().ColourType(), png::COLOR_RGBALPHA) << file;
+        EXPECT_EQ(png.HeaderChunk().BitDepth(), 8);
+        EXPECT_EQ(png.HeaderChunk().Interlace(), 0);
+        ASSERT_EQ(png.Width(), size) << file;
+        ASSERT_EQ(png.Height(), size) << file;
+        const TPNGObject& expected = Artwork(file);
+        int differing = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                differing += png.PixelColour(x, y) != expected.PixelColour(x, y) ||
+                             png.PixelAlpha(x, y) != expected.PixelAlpha(x, y);
+        EXPECT_EQ(differing, 0) << "not " << file;
+    }
+
+    // Each item holds its file and the file's double-size rendering.
     static void ExpectItems(TPngImageList& list, int size, const std::vector<std::string>& files) {
         EXPECT_EQ(list.Width(), size);
         EXPECT_EQ(list.Height(), size);
         ASSERT_EQ(list.PngImages()->Count(), int(files.size()));
         EXPECT_EQ(list.Count(), int(files.size()));
         for (int i = 0; i < int(files.size()); ++i) {
-            const TPngImageCollectionItem& item = *list.PngImages()->Items(i);
-            const TPNGObject& png = *item.PngImage();
-            const TPNGObject& file = Icon(files[std::size_t(i)]);
+            TPngImageCollectionItem& item = *list.PngImages()->Items(i);
             EXPECT_EQ(item.Name(), "PngImage" + std::to_string(i));
             EXPECT_EQ(item.Background(), clWindow);
-            ASSERT_EQ(png.HeaderChunk().ColourType(), png::COLOR_RGBALPHA) << files[i];
-            EXPECT_EQ(png.HeaderChunk().BitDepth(), 8);
-            EXPECT_EQ(png.HeaderChunk().Interlace(), 0);
-            ASSERT_EQ(png.Width(), size);
-            ASSERT_EQ(png.Height(), size);
-            int differing = 0;
-            for (int y = 0; y < size; ++y)
-                for (int x = 0; x < size; ++x)
-                    differing += png.PixelColour(x, y) != file.PixelColour(x, y) ||
-                                 png.PixelAlpha(x, y) != file.PixelAlpha(x, y);
-            EXPECT_EQ(differing, 0) << list.Name() << " item " << i << " is not " << files[i];
+            ExpectImage(*item.PngImage(), size, files[std::size_t(i)]);
+            ASSERT_NE(item.PngImage2x(), nullptr) << files[std::size_t(i)];
+            ExpectImage(*item.PngImage2x(), 2 * size, DoubleSize(files[std::size_t(i)], size));
         }
     }
 };
 
-TEST_F(ListIcons, TheLayoutFillsTheThreeListsWithTheirIcons) {
+TEST_F(ListIcons, TheLayoutFillsTheThreeListsWithTheirIconsAndTheirDoubleSizeRenderings) {
     Open();
     ExpectItems(*Window->PngImageListMain, 48, CategoryIcons);
     ExpectItems(*Window->PngImageListData, 48, ToolIcons);
@@ -111,13 +103,13 @@ TEST_F(ListIcons, EveryCategoryTileShowsItsIconAt60And6OverItsBackground) {
     for (int selected = 0; selected < 4; ++selected) {
         Click(list, 80, selected * 80 + 70);
         for (int category = 0; category < 4; ++category)
-            EXPECT_EQ(Mismatches(list, 60, category * 80 + 6, Icon(CategoryIcons[category]),
+            EXPECT_EQ(Mismatches(list, 60, category * 80 + 6, Artwork(CategoryIcons[category]),
                                  category == selected ? Grey : White),
                       0)
                 << "category " << category << " with " << selected << " selected";
     }
     // One pixel off would not match.
-    EXPECT_GT(Mismatches(list, 61, 6, Icon(CategoryIcons[0]), White), 0);
+    EXPECT_GT(Mismatches(list, 61, 6, Artwork(CategoryIcons[0]), White), 0);
 }
 
 TEST_F(ListIcons, EveryToolEntryShowsItsIconAt25And15OverItsBackground) {
@@ -131,14 +123,14 @@ TEST_F(ListIcons, EveryToolEntryShowsItsIconAt25And15OverItsBackground) {
             const std::string& file =
                 ToolIcons[std::size_t(catalogue::FirstToolIcon(category) + entry)];
             // The first entry is the selected one after a refill.
-            EXPECT_EQ(Mismatches(tools, 25, entry * 75 + 15, Icon(file), entry == 0 ? Grey : White),
-                      0)
+            EXPECT_EQ(
+                Mismatches(tools, 25, entry * 75 + 15, Artwork(file), entry == 0 ? Grey : White), 0)
                 << "category " << category << " entry " << entry;
         }
     }
     MoveTo(tools, 200, 75 + 30);
-    EXPECT_EQ(Mismatches(tools, 25, 75 + 15, Icon(ToolIcons[9 + 1]), Grey), 0);
-    EXPECT_EQ(Mismatches(tools, 25, 15, Icon(ToolIcons[9]), White), 0);
+    EXPECT_EQ(Mismatches(tools, 25, 75 + 15, Artwork(ToolIcons[9 + 1]), Grey), 0);
+    EXPECT_EQ(Mismatches(tools, 25, 15, Artwork(ToolIcons[9]), White), 0);
 }
 
 } // namespace

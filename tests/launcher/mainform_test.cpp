@@ -128,6 +128,24 @@ TEST_F(MainWindow, ToolTitlesAreBoldAt100And5AndTheOtherLinesAt25And40And55) {
     EXPECT_TRUE(Window->ListBoxData->Canvas()->Font().Style().Empty());
 }
 
+TEST_F(MainWindow, EveryLineOfTheCatalogueFitsInsideItsToolItem) {
+    Open();
+    TCanvas& canvas = *Window->ListBoxData->Canvas();
+    const int room = Window->ListBoxData->ClientWidth() - 100;
+    for (int category = 0; category < catalogue::CategoryCount; ++category)
+        for (const std::string& entry : catalogue::EntryTexts(category, "Brenlow")) {
+            std::size_t start = 0;
+            for (int line = 0; start <= entry.size(); ++line) {
+                const std::size_t end = std::min(entry.find('\r', start), entry.size());
+                const std::string text = entry.substr(start, end - start);
+                canvas.Font().SetStyle(line == 0 ? TFontStyles{fsBold} : TFontStyles{});
+                EXPECT_LE(canvas.TextWidth(text), room) << text;
+                start = end + 1;
+            }
+        }
+    canvas.Font().SetStyle({});
+}
+
 TEST_F(MainWindow, TheToolUnderThePointerBecomesSelectedAndStaysBelowTheLast) {
     Open();
     TListBox& tools = *Window->ListBoxData;
@@ -137,7 +155,7 @@ TEST_F(MainWindow, TheToolUnderThePointerBecomesSelectedAndStaysBelowTheLast) {
     EXPECT_EQ(Pixel(tools, 3, 3), White);
     MoveTo(tools, 200, 4 * 75 + 30); // below the four Data tools
     EXPECT_EQ(tools.ItemIndex(), 2);
-    EXPECT_FALSE(Started("FileWriter.exe"));
+    EXPECT_EQ(Starts("FileWriter.exe"), 0);
 }
 
 TEST_F(MainWindow, ClickingTheSelectedCategoryRefillsTheToolsFromTheFirst) {

@@ -8,6 +8,8 @@
 #include "tests/support/standins.h"
 
 #include <filesystem>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@ namespace launchertest {
 class TMainWindowTest : public guitest::TGuiTest {
 protected:
     void SetUp() override;
+    void TearDown() override;
 
     // Creates the main window under a title and shows it.
     void Open(const std::string& title = "Brenlow");
@@ -26,7 +29,13 @@ protected:
     // What a stand-in recorded (argument count, arguments, working folder), waiting for it
     // to have run; empty when it did not run.
     std::vector<std::string> RecordOf(const std::string& name) const;
-    bool Started(const std::string& name) const;
+    // How often the shell has started a program of that file name, as it reports each start.
+    int Starts(const std::string& name) const;
+
+    // An artwork file of assets/ as the codec decodes it, read once.
+    static const TPNGObject& Artwork(const std::string& file);
+    // Pixel (x, y) of an image blended by the codec's formula over a background.
+    static gdi::COLORREF Blended(const TPNGObject& image, int x, int y, gdi::COLORREF background);
 
     // The centre of an item of a list, in the list's client coordinates.
     static TPoint ItemCentre(const TListBox& list, int index);
@@ -34,6 +43,7 @@ protected:
     static TFormAbout* ShownAbout();
 
     TMainForm* Window = nullptr;
+    std::vector<std::string> StartedPrograms; // paths, in the order started
     testsupport::TScratchFolder Scratch{"launcher_test"};
     const std::filesystem::path& Tools = Scratch.Path();
 };

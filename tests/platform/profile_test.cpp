@@ -1,4 +1,5 @@
 #include "platform/profile/profile.h"
+#include "tests/support/fifo.h"
 
 #include <filesystem>
 #include <fstream>
@@ -44,6 +45,32 @@ TEST_F(ProfileTest, MissingFileOrKeyGivesTheDefault) {
     Write("[SYSTEM]\nCompany=Acme\nVersion=\n");
     EXPECT_EQ(Read("SYSTEM", "Missing"), "<default>");
     EXPECT_EQ(Read("SYSTEM", "Version"), "");
+}
+
+// Opening a FIFO the ordinary way waits for a writer that never comes.
+TEST_F(ProfileTest, ADirectoryOrAFifoCountsAsMissing) {
+    std::filesystem::create_directory(FPath);
+    EXPECT_EQ(Read("SYSTEM", "Version"), "<default>");
+    std::filesystem::remove(FPath);
+    testsupport::TStallingFifo fifo(FPath);
+    EXPECT_EQ(Read("SYSTEM", "Version"), "<default>");
+    EXPECT_FALSE(fifo.Rescued());
+}
+
+TEST_F(ProfileTest, ContentsInMemoryReadAsAFileDoes) {
+    const std::string contents = "[SYSTEM]\r\nVersion = \"2.1\"\r\n[OTHER]\nCompany=Acme";
+    Write(contents);
+    for (const char* key : {"Version", "Company"})
+        EXPECT_EQ(profile::ProfileStringIn(contents, "SYSTEM", key, "<default>"),
+                  Read("SYSTEM", key));
+    EXPECT_EQ(profile::ProfileStringIn(contents, "other", "company", ""), "Acme");
+}
+
+// A line is read in parts of a megabyte: a key after a longer line is still found, and a
+// file without line breaks costs no more than a part.
+TEST_F(ProfileTest, AVeryLongLineDoesNotHideTheKeysAfterIt) {
+    Write("[SYSTEM]\nNoise=" + std::string(3 << 20, 'x') + "\nVersion=2.1\n");
+    EXPECT_EQ(Read("SYSTEM", "Version"), "2.1");
 }
 
 } // namespace

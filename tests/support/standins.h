@@ -1,6 +1,6 @@
 #pragma once
 // Stand-in programs for tests that start processes: "#!/bin/sh" scripts that record how they
-// were started, in a folder of the test's own.
+// were started, in a folder of the test's own, whatever characters its path holds.
 
 #include <filesystem>
 #include <string>
@@ -28,6 +28,15 @@ private:
 std::filesystem::path
 WriteRecordingProgram(const std::filesystem::path& folder, const std::string& name,
                       std::filesystem::perms permissions = std::filesystem::perms::owner_all);
+
+// Writes the program `name` into folder: it appends its name as one line to `log`, which
+// many of them may do at once.
+std::filesystem::path WriteCountingProgram(const std::filesystem::path& folder,
+                                           const std::string& name,
+                                           const std::filesystem::path& log);
+
+// The lines of a text file; none when it is missing.
+std::vector<std::string> LinesOf(const std::filesystem::path& file);
 
 // The lines program `name` recorded, waiting up to ten seconds for it to have run; empty
 // when it did not run.

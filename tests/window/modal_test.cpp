@@ -99,6 +99,50 @@ TEST_F(Modal, TheMessageBoxShowsItsTextOverItsDisabledOwnerUntilEnter) {
     EXPECT_EQ(MainRecorder.Count(WM_LBUTTONDOWN), 0);
 }
 
+// A window and the dialog it owns: the box disables both, and gives back only what it took.
+TEST_F(Modal, TheMessageBoxDisablesItsOwnerAndTheOwnersOwner) {
+    TRecorder dialogRecorder("dialog", Log);
+    const HWND dialog =
+        TopLevel(dialogRecorder, {250, 250, 450, 400}, WS_CAPTION | WS_SYSMENU | WS_VISIBLE, Main);
+    Script({[&] {
+                EXPECT_EQ(GetParent(Box()), dialog);
+                EXPECT_FALSE(IsWindowEnabled(dialog));
+                EXPECT_FALSE(IsWindowEnabled(Main));
+                Headless->Click(300, 300, VK_LBUTTON); // the disabled windows ignore this
+            },
+            [&] { Headless->Key(VK_RETURN); }});
+    MessageBox(dialog, "Done.", "", MB_OK);
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+    EXPECT_TRUE(IsWindowEnabled(Main));
+    EXPECT_EQ(GetActiveWindow(), dialog);
+    EXPECT_EQ(dialogRecorder.Count(WM_LBUTTONDOWN), 0);
+}
+
+// A box asked for by the main window while a modal dialog blocks it must block the dialog,
+// or every click on the dialog could open another box.
+TEST_F(Modal, ABoxForAWindowThatAModalDialogBlocksBelongsToTheDialog) {
+    TRecorder dialogRecorder("dialog", Log);
+    const HWND dialog =
+        TopLevel(dialogRecorder, {250, 250, 450, 400}, WS_CAPTION | WS_SYSMENU | WS_VISIBLE, Main);
+    EnableWindow(Main, false);
+    Script({[&] {
+                const HWND box = Box();
+                EXPECT_EQ(GetParent(box), dialog);
+                EXPECT_FALSE(IsWindowEnabled(dialog));
+                SetActiveWindow(Main); // reaching for either brings the box forward
+                EXPECT_EQ(GetActiveWindow(), box);
+                SetActiveWindow(dialog);
+                EXPECT_EQ(GetActiveWindow(), box);
+                Headless->Click(300, 300, VK_LBUTTON);
+            },
+            [&] { Headless->Key(VK_RETURN); }});
+    MessageBox(Main, "Cannot open 'https://example.org'.", "", MB_OK | MB_ICONERROR);
+    EXPECT_TRUE(IsWindowEnabled(dialog));
+    EXPECT_FALSE(IsWindowEnabled(Main)); // still the dialog's to give back
+    EXPECT_EQ(GetActiveWindow(), dialog);
+    EXPECT_EQ(dialogRecorder.Count(WM_LBUTTONDOWN), 0);
+}
+
 TEST_F(Modal, TheMessageBoxClosesWithItsButtonSpaceAndEscape) {
     const auto clickButton = [&] {
         const POINT centre = CentreOf(GetDlgItem(Box(), IDOK));

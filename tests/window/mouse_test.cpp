@@ -135,6 +135,21 @@ TEST_F(Mouse, TwoPressesCloseInTimeAndPlaceMakeADoubleClick) {
     EXPECT_EQ(presses(), (TLog{"single WM_LBUTTONDOWN", "single WM_LBUTTONDOWN"}));
 }
 
+// Another program's window opens under the resting pointer and closes again: the window
+// below is left, and the next press starts a new count, however soon it comes.
+TEST_F(Mouse, APressAfterThePointerVisitedAnotherProgramIsNoDoubleClick) {
+    Headless->Click(20, 20, VK_LBUTTON);
+    Headless->MouseLeave();
+    Pump();
+    EXPECT_EQ(Pointer(), (TLog{"left WM_MOUSEENTER", "left WM_MOUSEMOVE", "left WM_LBUTTONDOWN",
+                               "left WM_LBUTTONUP", "left WM_MOUSELEAVE"}));
+    Log.clear();
+    Headless->Click(20, 20, VK_LBUTTON);
+    Pump();
+    EXPECT_EQ(Pointer(), (TLog{"left WM_MOUSEENTER", "left WM_MOUSEMOVE", "left WM_LBUTTONDOWN",
+                               "left WM_LBUTTONUP"}));
+}
+
 TEST_F(Mouse, TheWindowUnderThePointerChoosesTheCursor) {
     RegisterClass({0, LoadCursor(IDC_HAND), nullptr, "Link"});
     TRecorder link("link", Log);

@@ -190,5 +190,49 @@ TEST_F(Paint, EdgesUseTheSystemColours) {
     EXPECT_EQ(Headless->Pixel(window, 30, 15), Red);
 }
 
+TEST_F(Paint, ADenseScreenGivesEveryLogicalPixelFourAndKeepsTheCoordinatesLogical) {
+    Shutdown();
+    Headless = &UseHeadlessBackend(2);
+    TRecorder main("main", Log), edged("edged", Log);
+    const HWND window = Canvas(main, Red, 40, 30);
+    PaintWith(edged, Green);
+    const HWND child = Child(edged, window, {10, 10, 30, 20}, WS_VISIBLE | WS_BORDER);
+    Pump();
+    const RECT part{2, 3, 5, 4};
+    main.Handlers[WM_PAINT] = [](HWND handle, WPARAM, LPARAM) {
+        TPaintScope paint(handle);
+        gdi::TOwnedBrush brush(gdi::CreateSolidBrush(Blue));
+        gdi::FillRect(paint.DC(), {0, 0, 100, 100}, brush.Get());
+        return LRESULT(0);
+    };
+    InvalidateRect(window, &part, false);
+    Pump();
+
+    const TScreenshot shot = Headless->Screenshot(window);
+    ASSERT_EQ(shot.Width, 80);
+    ASSERT_EQ(shot.Height, 60);
+    EXPECT_TRUE(Headless->Screenshot(child).Pixels.empty()) << "children have no surface";
+    const auto colour = [&](int x, int y) {
+        const std::uint32_t p = shot.At(x, y);
+        return RGB(gdi::BYTE(p >> 16), gdi::BYTE(p >> 8), gdi::BYTE(p));
+    };
+    const gdi::COLORREF frame = gdi::GetSysColor(gdi::COLOR_WINDOWFRAME);
+    for (int y = 0; y < shot.Height; ++y)
+        for (int x = 0; x < shot.Width; ++x) {
+            const int lx = x / 2, ly = y / 2;
+            gdi::COLORREF expected = Red;
+            if (lx >= 2 && lx < 5 && ly == 3)
+                expected = Blue;
+            else if (lx >= 11 && lx < 29 && ly >= 11 && ly < 19)
+                expected = Green;
+            else if (lx >= 10 && lx < 30 && ly >= 10 && ly < 20)
+                expected = frame;
+            ASSERT_EQ(colour(x, y), expected) << x << ", " << y;
+        }
+    EXPECT_EQ(Headless->Pixel(window, 4, 3), Blue);
+    EXPECT_EQ(Headless->Pixel(child, -1, 0), frame);
+    EXPECT_EQ(Headless->Pixel(window, 40, 0), gdi::CLR_INVALID);
+}
+
 } // namespace
 } // namespace wintest

@@ -9,7 +9,7 @@ win::HWND MessageBoxOnScreen() {
 }
 
 void TGuiTest::SetUp() {
-    Headless = &win::UseHeadlessBackend();
+    Headless = &win::UseHeadlessBackend(FDeviceScale);
     Headless->SetIdleHook([this] { Idle(); });
     RegisterGuiClasses();
     Application.Initialize();
@@ -21,6 +21,12 @@ void TGuiTest::TearDown() {
     Application.DestroyComponents();
     Screen.SetCursor(crDefault);
     win::Shutdown();
+}
+
+void TGuiTest::Restart(int deviceScale) {
+    TearDown();
+    FDeviceScale = deviceScale;
+    SetUp();
 }
 
 TForm* TGuiTest::NewForm(int clientWidth, int clientHeight) {

@@ -21,6 +21,8 @@ class TGuiTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Ends the session and starts another whose window surfaces have the given scale.
+    void Restart(int deviceScale);
 
     // A visible form owned by the application (the first one is the main form), its client
     // area of the given size at screen position (100, 100).
@@ -65,6 +67,7 @@ private:
 
     std::vector<std::function<void()>> FSteps;
     std::size_t FNextStep = 0;
+    int FDeviceScale = 1;
 };
 
 // The message box on screen, if any.
