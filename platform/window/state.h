@@ -54,6 +54,8 @@ struct TWindow {
     commctrl::HICON BigIcon = nullptr; // WM_SETICON's handles, not owned
     commctrl::HICON SmallIcon = nullptr;
     std::unique_ptr<TSurface> Surface; // top-level only
+    // Lent to double-buffered paints of the window's tree; shared with a paint that holds it.
+    std::shared_ptr<const gdi::TOwnedBitmap> BackBuffer; // top-level only
 
     bool IsChild() const { return (Style & WS_CHILD) != 0; }
     // A child frame the window system draws (top-level frames belong to the backend).
