@@ -15,7 +15,7 @@ packages=(
 foreign=""
 case "${1:-}" in
 bench)
-    packages+=(mate-backgrounds adwaita-icon-theme libstb-dev)
+    packages+=(mate-backgrounds adwaita-icon-theme libstb-dev libxdamage-dev)
     ;;
 arm64)
     foreign=arm64
