@@ -4,8 +4,8 @@
 #include "gui/classes/filer.h"
 #include "gui/graphics/bitmapcanvas.h"
 #include "gui/graphics/bmpformat.h"
+#include "gui/graphics/errortexts.h"
 #include "gui/graphics/memorydc.h"
-#include "gui/graphics/messages.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // the text layout with PNG files), and streams that hold bad data.
 
 #include "gui/classes/classbuilder.h"
-#include "gui/classes/layouttext.h"
 #include "gui/classes/reader.h"
 #include "gui/classes/streamformat.h"
 #include "gui/classes/writer.h"
 #include "tests/pngimagelist/helpers.h"
 #include "tests/support/standins.h"
+#include "tools/layoutc/layouttext.h"
 
 #include <algorithm>
 #include <cstring>
