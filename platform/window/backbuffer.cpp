@@ -1,6 +1,6 @@
 // The offscreen bitmap that a top-level window lends to double-buffered paints.
 
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 
 #include <algorithm>
 
