@@ -1,7 +1,8 @@
 #pragma once
 // The benchmark corpus: real photographs (Debian's mate-backgrounds, scaled to 768 x 512
-// with ImageMagick), a screenshot-like rendering of a dialog (ImageMagick with DejaVu
-// text), a generated 4000 x 3000 RGBA image, and 48 x 48 and 32 x 32 icons (Debian's
+// with ImageMagick) as RGB, Adam7, grey, 16-bit and palette images, a screenshot-like
+// rendering of a dialog (ImageMagick with DejaVu text) as RGB and palette images, generated
+// 4000 x 3000 RGBA and RGB images, and 48 x 48 and 32 x 32 icons (Debian's
 // adwaita-icon-theme). Every entry is a PNG file held in memory.
 
 #include <string>

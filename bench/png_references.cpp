@@ -4,6 +4,7 @@
 #include <memory>
 #include <png.h>
 #include <spng.h>
+#include <stb_image.h>
 #include <stdexcept>
 
 namespace pngbench {
@@ -30,17 +31,9 @@ void WriteToVector(png_structp png, png_bytep data, png_size_t count) {
 
 void FlushNothing(png_structp) {}
 
-int LibpngFilterFlag(int filter) {
-    static const int flags[] = {PNG_FILTER_NONE, PNG_FILTER_SUB, PNG_FILTER_UP, PNG_FILTER_AVG,
-                                PNG_FILTER_PAETH};
-    return flags[filter];
-}
-
-int SpngFilterFlag(int filter) {
-    static const int flags[] = {SPNG_FILTER_CHOICE_NONE, SPNG_FILTER_CHOICE_SUB,
-                                SPNG_FILTER_CHOICE_UP, SPNG_FILTER_CHOICE_AVG,
-                                SPNG_FILTER_CHOICE_PAETH};
-    return flags[filter];
+// libpng's filter flags sit at bits 3 to 7, one per filter type.
+int LibpngFilterFlags(int filters) {
+    return (filters & AllFilters) << 3;
 }
 
 using TSpngContext = std::unique_ptr<spng_ctx, decltype(&spng_ctx_free)>;
@@ -61,6 +54,8 @@ std::size_t LibpngDecode(const TBytes& bytes) {
     png_read_info(png, info);
     png_set_expand(png);
     png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
     png_set_interlace_handling(png);
     png_read_update_info(png, info);
     const png_uint_32 height = png_get_image_height(png, info);
@@ -79,16 +74,26 @@ std::size_t SpngDecode(const TBytes& bytes) {
     TSpngContext ctx(spng_ctx_new(0), spng_ctx_free);
     spng_set_png_buffer(ctx.get(), bytes.data(), bytes.size());
     std::size_t size = 0;
-    if (spng_decoded_image_size(ctx.get(), SPNG_FMT_PNG, &size) != 0)
+    if (spng_decoded_image_size(ctx.get(), SPNG_FMT_RGBA8, &size) != 0)
         throw std::runtime_error("spng could not size");
     TBytes pixels(size);
-    if (spng_decode_image(ctx.get(), pixels.data(), size, SPNG_FMT_PNG, 0) != 0)
+    if (spng_decode_image(ctx.get(), pixels.data(), size, SPNG_FMT_RGBA8, SPNG_DECODE_TRNS) != 0)
         throw std::runtime_error("spng could not decode");
     return size;
 }
 
-TBytes LibpngEncode(unsigned width, unsigned height, int channels, const TBytes& pixels, int filter,
-                    int level) {
+std::size_t StbDecode(const TBytes& png) {
+    int width = 0, height = 0, channels = 0;
+    std::unique_ptr<stbi_uc, decltype(&stbi_image_free)> pixels(
+        stbi_load_from_memory(png.data(), int(png.size()), &width, &height, &channels, 4),
+        stbi_image_free);
+    if (!pixels)
+        throw std::runtime_error("stb_image could not decode");
+    return std::size_t(width) * std::size_t(height) * 4;
+}
+
+TBytes LibpngEncode(unsigned width, unsigned height, int channels, const TBytes& pixels,
+                    int filters, int level) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     TBytes out;
@@ -100,7 +105,7 @@ TBytes LibpngEncode(unsigned width, unsigned height, int channels, const TBytes&
     png_set_IHDR(png, info, width, height, 8,
                  channels == 4 ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_filter(png, 0, LibpngFilterFlag(filter));
+    png_set_filter(png, 0, LibpngFilterFlags(filters));
     png_set_compression_level(png, level);
     png_write_info(png, info);
     const std::size_t stride = std::size_t(width) * channels;
@@ -109,31 +114,6 @@ TBytes LibpngEncode(unsigned width, unsigned height, int channels, const TBytes&
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return out;
-}
-
-TBytes SpngEncode(unsigned width, unsigned height, int channels, const TBytes& pixels, int filter,
-                  int level) {
-    TSpngContext ctx(spng_ctx_new(SPNG_CTX_ENCODER), spng_ctx_free);
-    spng_set_option(ctx.get(), SPNG_ENCODE_TO_BUFFER, 1);
-    spng_set_option(ctx.get(), SPNG_FILTER_CHOICE, SpngFilterFlag(filter));
-    spng_set_option(ctx.get(), SPNG_IMG_COMPRESSION_LEVEL, level);
-    spng_ihdr ihdr{};
-    ihdr.width = width;
-    ihdr.height = height;
-    ihdr.bit_depth = 8;
-    ihdr.color_type = channels == 4 ? SPNG_COLOR_TYPE_TRUECOLOR_ALPHA : SPNG_COLOR_TYPE_TRUECOLOR;
-    spng_set_ihdr(ctx.get(), &ihdr);
-    if (spng_encode_image(ctx.get(), pixels.data(), pixels.size(), SPNG_FMT_PNG,
-                          SPNG_ENCODE_FINALIZE) != 0)
-        throw std::runtime_error("spng could not encode");
-    std::size_t size = 0;
-    int error = 0;
-    std::unique_ptr<void, decltype(&std::free)> buffer(
-        spng_get_png_buffer(ctx.get(), &size, &error), std::free);
-    if (error != 0)
-        throw std::runtime_error("spng has no output");
-    const auto* data = static_cast<const unsigned char*>(buffer.get());
-    return TBytes(data, data + size);
 }
 
 } // namespace pngbench

@@ -1,7 +1,7 @@
 #pragma once
-// The reference codecs of the benchmark: libpng and libspng, decoding to their own
-// native layout (8-bit samples, palettes expanded by libpng) and encoding with a given
-// filter and compression level.
+// The reference codecs of the benchmark: libpng, libspng and stb_image decoding to 8-bit
+// RGBA (palettes and grey expanded, 16-bit samples cut to their high byte, opaque images
+// given an alpha of 255), and libpng encoding with a set of filters and a compression level.
 
 #include <cstddef>
 #include <vector>
@@ -10,16 +10,17 @@ namespace pngbench {
 
 using TBytes = std::vector<unsigned char>;
 
-inline constexpr int PngSubFilter = 1;
+// Filter sets as the codec writes them: bit n allows filter type n.
+inline constexpr int SubFilterOnly = 1 << 1;
+inline constexpr int AllFilters = 0x1F;
 
-// Decodes a PNG; returns the number of decoded bytes.
+// Decodes a PNG to RGBA8; returns the number of decoded bytes.
 std::size_t LibpngDecode(const TBytes& png);
 std::size_t SpngDecode(const TBytes& png);
+std::size_t StbDecode(const TBytes& png);
 
-// Encodes 8-bit pixels of 3 (RGB) or 4 (RGBA) channels with one filter type for every row.
-TBytes LibpngEncode(unsigned width, unsigned height, int channels, const TBytes& pixels, int filter,
-                    int level);
-TBytes SpngEncode(unsigned width, unsigned height, int channels, const TBytes& pixels, int filter,
-                  int level);
+// Encodes 8-bit pixels of 3 (RGB) or 4 (RGBA) channels.
+TBytes LibpngEncode(unsigned width, unsigned height, int channels, const TBytes& pixels,
+                    int filters, int level);
 
 } // namespace pngbench

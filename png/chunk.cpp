@@ -64,7 +64,7 @@ int TChunk::IndexInList() const {
 }
 
 TChunkIHDR& TChunk::HeaderChunk() const {
-    auto* header = FImage ? dynamic_cast<TChunkIHDR*>(FImage->Chunks().Item(0)) : nullptr;
+    TChunkIHDR* header = FImage ? FImage->Chunks().Header() : nullptr;
     if (!header)
         throw EInvalidCast("Invalid class typecast");
     return *header;

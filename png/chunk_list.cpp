@@ -2,10 +2,30 @@
 
 #include <algorithm>
 
+void TPNGList::IndexKeyChunks() {
+    FHeader = FItems.empty() ? nullptr : dynamic_cast<TChunkIHDR*>(FItems.front().get());
+    FPalette = SearchOfClass<TChunkPLTE>();
+    FTransparency = SearchOfClass<TChunktRNS>();
+}
+
+// Only the new chunk can change what is at hand, so a file of many chunks is read in linear
+// time.
+void TPNGList::Append(std::unique_ptr<TChunk> chunk) {
+    TChunk* added = chunk.get();
+    FItems.push_back(std::move(chunk));
+    if (FItems.size() == 1)
+        FHeader = dynamic_cast<TChunkIHDR*>(added);
+    if (!FPalette)
+        FPalette = dynamic_cast<TChunkPLTE*>(added);
+    if (!FTransparency)
+        FTransparency = dynamic_cast<TChunktRNS*>(added);
+}
+
 TChunk* TPNGList::Insert(std::size_t index, std::unique_ptr<TChunk> chunk) {
     TChunk* inserted = chunk.get();
     FItems.insert(FItems.begin() + std::ptrdiff_t(std::min(index, FItems.size())),
                   std::move(chunk));
+    IndexKeyChunks();
     return inserted;
 }
 
@@ -14,9 +34,15 @@ std::unique_ptr<TChunk> TPNGList::Remove(const TChunk* chunk) {
         if (it->get() == chunk) {
             auto removed = std::move(*it);
             FItems.erase(std::next(it).base());
+            IndexKeyChunks();
             return removed;
         }
     return nullptr;
+}
+
+void TPNGList::Clear() {
+    FItems.clear();
+    IndexKeyChunks();
 }
 
 TChunk* TPNGList::ChunkOfType(const TChunkType& type) const {

@@ -44,6 +44,16 @@ void TPNGObject::AssignFromBitmapHandle(gdi::HBITMAP bitmap, bool transparent, T
         transparency->SetColourKey(colour);
 }
 
+void TPNGObject::NewImage(const TPngHeader& header) {
+    ValidateHeader(header);
+    DiscardChunks();
+    auto* chunk = static_cast<TChunkIHDR*>(FChunks.Insert(0, std::make_unique<TChunkIHDR>(this)));
+    FChunks.Append(std::make_unique<TChunkIDAT>(this));
+    FChunks.Append(std::make_unique<TChunkIEND>(this));
+    chunk->SetHeader(header);
+    FInterlacing = header.Interlace;
+}
+
 // The copy also takes the source's gamma tables, so that colours the source decoded
 // through gamma are written back through the matching inverse table.
 void TPNGObject::CopyFromPng(const TPNGObject& source) {

@@ -18,6 +18,7 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #if BRENLOW_PNG_SSE2
 #include <emmintrin.h>
 #endif
@@ -346,25 +347,30 @@ private:
         return result;
     }
 
-    // Grows the full buffer, or writes it as a chunk when it has reached the limit.
+    // Grows the full buffer, or writes it as a chunk when it has reached the limit. The
+    // buffer is never cleared: zlib fills what is written.
     void MakeRoom() {
-        if (FOutput.size() == FChunkLimit) {
+        if (FOutputSize == FChunkLimit) {
             FlushOutput();
             return;
         }
-        const std::size_t filled = FOutput.size();
-        FOutput.resize(std::min<std::size_t>(FChunkLimit, std::max(2 * filled, FirstOutputSize)));
-        FZStream.next_out = FOutput.data() + filled;
-        FZStream.avail_out = uInt(FOutput.size() - filled);
+        const std::size_t filled = FOutputSize;
+        FOutputSize = std::min<std::size_t>(FChunkLimit, std::max(2 * filled, FirstOutputSize));
+        auto grown = std::make_unique_for_overwrite<std::uint8_t[]>(FOutputSize);
+        if (filled > 0)
+            std::memcpy(grown.get(), FOutput.get(), filled);
+        FOutput = std::move(grown);
+        FZStream.next_out = FOutput.get() + filled;
+        FZStream.avail_out = uInt(FOutputSize - filled);
     }
 
     // Writes what the buffer holds as one IDAT chunk; nothing when it is empty.
     void FlushOutput() {
-        const std::size_t filled = FOutput.size() - FZStream.avail_out;
+        const std::size_t filled = FOutputSize - FZStream.avail_out;
         if (filled > 0)
-            png::WriteFramedChunk(FStream, png::ctIDAT, FOutput.data(), std::uint32_t(filled));
-        FZStream.next_out = FOutput.data();
-        FZStream.avail_out = uInt(FOutput.size());
+            png::WriteFramedChunk(FStream, png::ctIDAT, FOutput.get(), std::uint32_t(filled));
+        FZStream.next_out = FOutput.get();
+        FZStream.avail_out = uInt(FOutputSize);
     }
 
     const TPNGObject& FImage;
@@ -381,7 +387,8 @@ private:
     bool FLevelsMapped = false;
     // Chunk lengths of 2^31 and more are not PNG lengths, whatever the IDAT limit says.
     std::uint32_t FChunkLimit;
-    std::vector<std::uint8_t> FOutput;
+    std::unique_ptr<std::uint8_t[]> FOutput;
+    std::size_t FOutputSize = 0;
     z_stream FZStream{};
 };
 

@@ -85,9 +85,11 @@ inline constexpr std::uint32_t MaxDimension = 65535;
 inline constexpr std::uint32_t MaxPaletteEntries = 256;
 // Chunk lengths at or above this are not PNG lengths; the reader treats them as a cut file.
 inline constexpr std::uint32_t ChunkLengthLimit = 0x80000000u;
-// Compressed data is read in blocks of this size. Together with zlib's own state and 32 KiB
-// window it keeps the decoder's memory beyond the image under two rows plus 64 KiB.
-inline constexpr std::uint32_t InputBufferSize = 16384;
+// Compressed data is read, and short rows are inflated, in blocks of these sizes. Together with
+// zlib's own state and 32 KiB window they keep the decoder's memory beyond the image under two
+// rows plus 64 KiB.
+inline constexpr std::uint32_t InputBufferSize = 8192;
+inline constexpr std::uint32_t OutputBlockSize = 8192;
 inline constexpr std::uint32_t MinIdatLimit = 65535;
 inline constexpr std::uint8_t DefaultDeflateLevel = 7;
 inline constexpr std::uint8_t DefaultRowFilters = 1u << FILTER_SUB;

@@ -37,6 +37,7 @@ public:
         FPixelStride = std::max<std::uint32_t>(full.PixelStride, 1);
         for (auto& row : FRows)
             row.assign(full.RowLength + 1 + png::RowPadding, 0);
+        FReader.Expect(DataSize());
     }
 
     void Decode() {
@@ -51,6 +52,24 @@ public:
 private:
     png::TRowGeometry Geometry(std::uint32_t width) const {
         return png::RowGeometry(FHeader.ColourType(), FHeader.BitDepth(), width);
+    }
+
+    // The bytes of the image data: every row with its filter byte, of every pass.
+    std::uint64_t DataSize() const {
+        const std::uint32_t height = FHeader.Height();
+        if (!FInterlaced)
+            return (std::uint64_t(Geometry(FHeader.Width()).RowLength) + 1) * height;
+        std::uint64_t size = 0;
+        for (const png::TAdam7Pass& pass : png::Adam7Passes) {
+            const std::uint32_t length = Geometry(pass.Width(FHeader.Width())).RowLength;
+            const std::uint32_t rows =
+                height <= pass.FirstRow
+                    ? 0
+                    : (height - pass.FirstRow + pass.RowStep - 1) / pass.RowStep;
+            if (length > 0)
+                size += (std::uint64_t(length) + 1) * rows;
+        }
+        return size;
     }
 
     // Pulls, unfilters and unpacks one row of length bytes; false when the data has ended

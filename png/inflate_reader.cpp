@@ -6,9 +6,11 @@
 #include "png/zlib_error.h"
 
 #include <algorithm>
+#include <cstring>
 
 TInflateReader::TInflateReader(TStream& stream, std::uint32_t length)
     : FStream(stream), FInput(std::make_unique_for_overwrite<std::uint8_t[]>(png::InputBufferSize)),
+      FOutput(std::make_unique_for_overwrite<std::uint8_t[]>(png::OutputBlockSize)),
       FCrc(png::UpdateCrc(png::CrcStart, png::ctIDAT.data(), 4)), FChunkLeft(length) {
     const int result = inflateInit(&FZStream);
     if (result != Z_OK)
@@ -61,19 +63,53 @@ bool TInflateReader::Refill() {
 }
 
 // The end of the zlib stream, or a request for a preset dictionary (which the format does
-// not allow), ends the data: inflate is never called again without progress.
-std::size_t TInflateReader::Pull(std::uint8_t* buffer, std::size_t count) {
+// not allow), ends the data: inflate is never called again without progress. The next chunk
+// is entered only while nothing has been inflated yet, so that the bytes of a chunk reach the
+// rows before the next one can fail.
+std::size_t TInflateReader::Inflate(std::uint8_t* buffer, std::size_t count) {
+    count = std::size_t(std::min<std::uint64_t>(count, FWanted));
     FZStream.next_out = buffer;
     FZStream.avail_out = uInt(count);
     while (FZStream.avail_out > 0 && !FEnded) {
-        if (FZStream.avail_in == 0 && !Refill())
+        if (FZStream.avail_in == 0 &&
+            ((FChunkLeft == 0 && FZStream.avail_out < count) || !Refill()))
             break;
         const int result = inflate(&FZStream, Z_NO_FLUSH);
         if (result < 0)
             png::RaiseZlibError(result);
         FEnded = result == Z_STREAM_END || result == Z_NEED_DICT;
     }
-    return count - FZStream.avail_out;
+    const std::size_t produced = count - FZStream.avail_out;
+    FWanted -= produced;
+    return produced;
+}
+
+// Short rows are inflated a block at a time: zlib takes its fast path only while at least
+// 258 bytes of output space remain, so inflating row by row would keep rows of a few
+// hundred bytes on its slow path. Long rows are inflated in place.
+std::size_t TInflateReader::Pull(std::uint8_t* buffer, std::size_t count) {
+    std::size_t pulled = 0;
+    while (pulled < count) {
+        if (FOutputLeft == 0 && count - pulled >= png::OutputBlockSize) {
+            const std::size_t piece = Inflate(buffer + pulled, count - pulled);
+            if (piece == 0)
+                break;
+            pulled += piece;
+            continue;
+        }
+        if (FOutputLeft == 0) {
+            FOutputNext = FOutput.get();
+            FOutputLeft = Inflate(FOutput.get(), png::OutputBlockSize);
+            if (FOutputLeft == 0)
+                break;
+        }
+        const std::size_t piece = std::min(FOutputLeft, count - pulled);
+        std::memcpy(buffer + pulled, FOutputNext, piece);
+        FOutputNext += piece;
+        FOutputLeft -= piece;
+        pulled += piece;
+    }
+    return pulled;
 }
 
 void TInflateReader::FinishChunk() {

@@ -113,11 +113,11 @@ void TPNGObject::DiscardChunks() {
 }
 
 bool TPNGObject::HasHeader() const {
-    return dynamic_cast<TChunkIHDR*>(FChunks.Item(0));
+    return FChunks.Header() != nullptr;
 }
 
 TChunkIHDR& TPNGObject::HeaderChunk() const {
-    auto* header = dynamic_cast<TChunkIHDR*>(FChunks.Item(0));
+    TChunkIHDR* header = FChunks.Header();
     if (!header)
         RaisePngError<EPNGHeaderNotPresent>(png::msg::HeaderNotPresent);
     return *header;

@@ -117,6 +117,10 @@ public:
     // Replaces the image by a copy of the bitmap: palette bitmaps become palette images of
     // their depth, others RGB images of depth 8; transparent adds the colour key.
     void AssignFromBitmapHandle(gdi::HBITMAP bitmap, bool transparent, TColor colour);
+    // Replaces the image by one of the header's fields with all pixels zero (the header check
+    // of reading applies): header, image data and end chunks. A palette image gets no palette;
+    // the caller adds one before writing.
+    void NewImage(const TPngHeader& header);
     // Copies the writing settings and every chunk of source.
     void CopyFromPng(const TPNGObject& source);
     // A device bitmap of the colour rows (no alpha), or null without a header.

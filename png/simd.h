@@ -9,3 +9,15 @@
 #else
 #define BRENLOW_PNG_SSE2 0
 #endif
+
+#if BRENLOW_PNG_SSE2
+namespace png {
+
+// SSSE3 is not part of the x86-64 baseline; its paths are chosen at run time.
+inline bool HasSsse3() {
+    static const bool has = __builtin_cpu_supports("ssse3");
+    return has;
+}
+
+} // namespace png
+#endif

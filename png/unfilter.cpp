@@ -3,97 +3,133 @@
 #include "png/format.h"
 #include "png/simd.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #if BRENLOW_PNG_SSE2
-#include <emmintrin.h>
+#include <immintrin.h>
 #endif
 
 namespace png {
 
 namespace {
 
-// ---- Any pixel stride ---------------------------------------------------------------------
+// ---- Scalar, any pixel stride -----------------------------------------------------------------
+// The bytes to the left are carried in registers, S of them, rather than read back from the
+// row just written: each byte depends on the one S bytes before it, and a read-back would add
+// a store-to-load delay to that chain.
 
-void UnfilterSub(std::uint8_t* r, std::size_t length, std::size_t s) {
-    for (std::size_t i = s; i < length; ++i)
-        r[i] = std::uint8_t(r[i] + r[i - s]);
+template <std::size_t S>
+void UnfilterSub(std::uint8_t* r, std::size_t length) {
+    std::uint8_t a[S] = {};
+    for (std::size_t i = 0; i + S <= length; i += S)
+        for (std::size_t k = 0; k < S; ++k)
+            r[i + k] = a[k] = std::uint8_t(r[i + k] + a[k]);
 }
 
-#if BRENLOW_PNG_SSE2
-// Sixteen bytes at a time; the last block may reach into the row padding.
+// With SSE2 sixteen bytes at a time, the rest (all of it in the scalar twin) byte by byte.
 void UnfilterUp(std::uint8_t* r, const std::uint8_t* p, std::size_t length) {
-    for (std::size_t i = 0; i < length; i += 16) {
+    std::size_t i = 0;
+#if BRENLOW_PNG_SSE2
+    for (; i + 16 <= length; i += 16) {
         const __m128i sum = _mm_add_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(r + i)),
                                          _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(r + i), sum);
     }
-}
-#else
-void UnfilterUp(std::uint8_t* r, const std::uint8_t* p, std::size_t length) {
-    for (std::size_t i = 0; i < length; ++i)
-        r[i] = std::uint8_t(r[i] + p[i]);
-}
 #endif
-
-void UnfilterAverage(std::uint8_t* r, const std::uint8_t* p, std::size_t length, std::size_t s) {
-    for (std::size_t i = 0; i < length && i < s; ++i)
-        r[i] = std::uint8_t(r[i] + p[i] / 2);
-    for (std::size_t i = s; i < length; ++i)
-        r[i] = std::uint8_t(r[i] + (unsigned(r[i - s]) + p[i]) / 2);
-}
-
-inline std::uint8_t Paeth(int a, int b, int c) {
-    const int pa = std::abs(b - c);
-    const int pb = std::abs(a - c);
-    const int pc = std::abs(a + b - 2 * c);
-    if (pa <= pb && pa <= pc)
-        return std::uint8_t(a);
-    return std::uint8_t(pb <= pc ? b : c);
-}
-
-void UnfilterPaeth(std::uint8_t* r, const std::uint8_t* p, std::size_t length, std::size_t s) {
-    for (std::size_t i = 0; i < length && i < s; ++i)
+    for (; i < length; ++i)
         r[i] = std::uint8_t(r[i] + p[i]);
-    for (std::size_t i = s; i < length; ++i)
-        r[i] = std::uint8_t(r[i] + Paeth(r[i - s], p[i], p[i - s]));
+}
+
+template <std::size_t S>
+void UnfilterAverage(std::uint8_t* r, const std::uint8_t* p, std::size_t length) {
+    std::uint8_t a[S] = {};
+    for (std::size_t i = 0; i + S <= length; i += S)
+        for (std::size_t k = 0; k < S; ++k)
+            r[i + k] = a[k] = std::uint8_t(r[i + k] + (unsigned(a[k]) + p[i + k]) / 2);
+}
+
+// The predictor without branches, whose outcome photographs make unpredictable: a when it
+// is at least as near as b and c, else the nearer of b and c (b on a tie). The distances
+// are those of the format: |b - c|, |a - c| and |a + b - 2c|.
+inline std::uint8_t Paeth(int a, int b, int c) {
+    const int bc = b - c;
+    const int ac = a - c;
+    const int pa = std::abs(bc);
+    const int pb = std::abs(ac);
+    const int pc = std::abs(ac + bc);
+    const int nearer = pb <= pc ? b : c;
+    return std::uint8_t(pa <= std::min(pb, pc) ? a : nearer);
+}
+
+template <std::size_t S>
+void UnfilterPaeth(std::uint8_t* r, const std::uint8_t* p, std::size_t length) {
+    std::uint8_t a[S] = {};
+    std::uint8_t c[S] = {};
+    for (std::size_t i = 0; i + S <= length; i += S)
+        for (std::size_t k = 0; k < S; ++k) {
+            const std::uint8_t b = p[i + k];
+            r[i + k] = a[k] = std::uint8_t(r[i + k] + Paeth(a[k], b, c[k]));
+            c[k] = b;
+        }
+}
+
+// Rows of packed pixels (stride 1) may end in part of a byte; every other row is whole
+// pixels.
+template <std::size_t S>
+void UnfilterScalar(std::uint8_t filter, std::uint8_t* r, const std::uint8_t* p,
+                    std::size_t length) {
+    switch (filter) {
+    case FILTER_SUB:
+        return UnfilterSub<S>(r, length);
+    case FILTER_UP:
+        return UnfilterUp(r, p, length);
+    case FILTER_AVERAGE:
+        return UnfilterAverage<S>(r, p, length);
+    case FILTER_PAETH:
+        return UnfilterPaeth<S>(r, p, length);
+    default:
+        return;
+    }
 }
 
 #if BRENLOW_PNG_SSE2
-// ---- Three and four bytes per pixel, SSE2 ---------------------------------------------------
-// The loops above are their scalar twins.
+// ---- Three to eight bytes per pixel, vector code ----------------------------------------------
+// The templates above are their scalar twins.
 // Each pixel depends on the one to its left, so the vectors hold one pixel at a time; the
-// gain comes from doing its three or four bytes at once. The next pixel is loaded before
-// the current one is stored, so no load waits on an overlapping store.
+// gain comes from doing its bytes at once. The next pixel is loaded before the current one
+// is stored, so no load waits on an overlapping store.
 
-// Loads four bytes; for three-byte pixels the fourth belongs to the next pixel, which the
-// row padding guarantees to exist. The lanes never mix, so it does not disturb the pixel.
+// Loads a pixel into the low bytes: four bytes for pixels of three or four, eight for pixels
+// of six or eight. The bytes beyond the pixel belong to the next pixel or to the row padding;
+// the lanes never mix, so they do not disturb the pixel.
+template <std::size_t S>
 inline __m128i LoadPixel(const std::uint8_t* p) {
-    int value = 0;
-    std::memcpy(&value, p, 4);
-    return _mm_cvtsi32_si128(value);
+    if constexpr (S <= 4) {
+        int value = 0;
+        std::memcpy(&value, p, 4);
+        return _mm_cvtsi32_si128(value);
+    } else {
+        return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p));
+    }
 }
 
-// Stores a pixel; for three-byte pixels the fourth byte written is the one that was there
-// (taken from raw, the pixel's unfiltered load), so the next pixel stays untouched.
+// Stores the pixel's S bytes and nothing beyond them.
 template <std::size_t S>
-void StorePixel(std::uint8_t* p, __m128i v, __m128i raw) {
-    if constexpr (S == 3) {
-        const __m128i low = _mm_cvtsi32_si128(0x00FFFFFF);
-        v = _mm_or_si128(_mm_and_si128(low, v), _mm_andnot_si128(low, raw));
-    }
-    const int value = _mm_cvtsi128_si32(v);
-    std::memcpy(p, &value, 4);
+inline void StorePixel(std::uint8_t* p, __m128i v) {
+    std::uint8_t bytes[8];
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(bytes), v);
+    std::memcpy(p, bytes, S);
 }
 
 template <std::size_t S>
 void UnfilterSubSse2(std::uint8_t* r, std::size_t length) {
     __m128i a = _mm_setzero_si128();
-    __m128i raw = LoadPixel(r);
+    __m128i raw = LoadPixel<S>(r);
     for (std::size_t i = 0; i + S <= length; i += S) {
-        const __m128i next = LoadPixel(r + i + S);
+        const __m128i next = LoadPixel<S>(r + i + S);
         a = _mm_add_epi8(a, raw);
-        StorePixel<S>(r + i, a, raw);
+        StorePixel<S>(r + i, a);
         raw = next;
     }
 }
@@ -102,68 +138,80 @@ template <std::size_t S>
 void UnfilterAverageSse2(std::uint8_t* r, const std::uint8_t* p, std::size_t length) {
     const __m128i one = _mm_set1_epi8(1);
     __m128i a = _mm_setzero_si128();
-    __m128i raw = LoadPixel(r);
+    __m128i raw = LoadPixel<S>(r);
     for (std::size_t i = 0; i + S <= length; i += S) {
-        const __m128i next = LoadPixel(r + i + S);
-        const __m128i b = LoadPixel(p + i);
+        const __m128i next = LoadPixel<S>(r + i + S);
+        const __m128i b = LoadPixel<S>(p + i);
         // _mm_avg_epu8 rounds up; the format's average rounds down.
         const __m128i average =
             _mm_sub_epi8(_mm_avg_epu8(a, b), _mm_and_si128(_mm_xor_si128(a, b), one));
         a = _mm_add_epi8(average, raw);
-        StorePixel<S>(r + i, a, raw);
+        StorePixel<S>(r + i, a);
         raw = next;
     }
 }
 
-inline __m128i Abs16(__m128i x) {
-    return _mm_max_epi16(x, _mm_sub_epi16(_mm_setzero_si128(), x));
-}
-
-inline __m128i Select(__m128i mask, __m128i yes, __m128i no) {
-    return _mm_or_si128(_mm_and_si128(mask, yes), _mm_andnot_si128(mask, no));
-}
-
+// The predictor in 16-bit lanes, with SSE4.1's absolute values and blends. The sum with the
+// filtered byte stays in 16-bit lanes (cut to 8 bits), so the chain from one pixel to the
+// next has no packing in it.
 template <std::size_t S>
-void UnfilterPaethSse2(std::uint8_t* r, const std::uint8_t* p, std::size_t length) {
+__attribute__((target("sse4.1"))) void UnfilterPaethSse41(std::uint8_t* r, const std::uint8_t* p,
+                                                          std::size_t length) {
     const __m128i zero = _mm_setzero_si128();
+    const __m128i lowByte = _mm_set1_epi16(0xFF);
     __m128i a = zero;
     __m128i c = zero;
-    __m128i raw = LoadPixel(r);
+    __m128i raw = _mm_unpacklo_epi8(LoadPixel<S>(r), zero);
     for (std::size_t i = 0; i + S <= length; i += S) {
-        const __m128i next = LoadPixel(r + i + S);
-        const __m128i b = _mm_unpacklo_epi8(LoadPixel(p + i), zero);
-        const __m128i pa = Abs16(_mm_sub_epi16(b, c));
-        const __m128i pb = Abs16(_mm_sub_epi16(a, c));
-        const __m128i pc = Abs16(_mm_sub_epi16(_mm_add_epi16(a, b), _mm_add_epi16(c, c)));
-        const __m128i smallest = _mm_min_epi16(_mm_min_epi16(pa, pb), pc);
-        __m128i predictor = Select(_mm_cmpeq_epi16(pb, smallest), b, c);
-        predictor = Select(_mm_cmpeq_epi16(pa, smallest), a, predictor);
-        const __m128i x = _mm_add_epi8(_mm_packus_epi16(predictor, predictor), raw);
-        StorePixel<S>(r + i, x, raw);
+        const __m128i next = _mm_unpacklo_epi8(LoadPixel<S>(r + i + S), zero);
+        const __m128i b = _mm_unpacklo_epi8(LoadPixel<S>(p + i), zero);
+        const __m128i bc = _mm_sub_epi16(b, c);
+        const __m128i ac = _mm_sub_epi16(a, c);
+        const __m128i pa = _mm_abs_epi16(bc);
+        const __m128i pb = _mm_abs_epi16(ac);
+        const __m128i pc = _mm_abs_epi16(_mm_add_epi16(ac, bc));
+        const __m128i nearer = _mm_blendv_epi8(b, c, _mm_cmpgt_epi16(pb, pc));
+        const __m128i predictor =
+            _mm_blendv_epi8(a, nearer, _mm_cmpgt_epi16(pa, _mm_min_epi16(pb, pc)));
+        a = _mm_and_si128(_mm_add_epi16(predictor, raw), lowByte);
+        StorePixel<S>(r + i, _mm_packus_epi16(a, a));
         raw = next;
-        a = _mm_unpacklo_epi8(x, zero);
         c = b;
     }
 }
 
+bool HasSse41() {
+    static const bool has = __builtin_cpu_supports("sse4.1");
+    return has;
+}
+
 template <std::size_t S>
-bool UnfilterVector(std::uint8_t filter, std::uint8_t* r, const std::uint8_t* p,
+void UnfilterVector(std::uint8_t filter, std::uint8_t* r, const std::uint8_t* p,
                     std::size_t length) {
     switch (filter) {
     case FILTER_SUB:
-        UnfilterSubSse2<S>(r, length);
-        return true;
+        return UnfilterSubSse2<S>(r, length);
     case FILTER_AVERAGE:
-        UnfilterAverageSse2<S>(r, p, length);
-        return true;
+        return UnfilterAverageSse2<S>(r, p, length);
     case FILTER_PAETH:
-        UnfilterPaethSse2<S>(r, p, length);
-        return true;
+        if (HasSse41())
+            return UnfilterPaethSse41<S>(r, p, length);
+        return UnfilterPaeth<S>(r, p, length);
     default:
-        return false;
+        return UnfilterScalar<S>(filter, r, p, length);
     }
 }
 #endif
+
+template <std::size_t S>
+void UnfilterStride(std::uint8_t filter, std::uint8_t* r, const std::uint8_t* p,
+                    std::size_t length) {
+#if BRENLOW_PNG_SSE2
+    if constexpr (S >= 3)
+        return UnfilterVector<S>(filter, r, p, length);
+#endif
+    UnfilterScalar<S>(filter, r, p, length);
+}
 
 } // namespace
 
@@ -172,29 +220,19 @@ void UnfilterRow(std::uint8_t* row, const std::uint8_t* previous, std::size_t le
     std::uint8_t* r = row + 1;
     const std::uint8_t* p = previous + 1;
     const std::uint8_t filter = row[0];
-#if BRENLOW_PNG_SSE2
-    if (length % pixelStride == 0) {
-        if (pixelStride == 3 && UnfilterVector<3>(filter, r, p, length))
-            return;
-        if (pixelStride == 4 && UnfilterVector<4>(filter, r, p, length))
-            return;
-    }
-#endif
-    switch (filter) {
-    case FILTER_SUB:
-        UnfilterSub(r, length, pixelStride);
-        break;
-    case FILTER_UP:
-        UnfilterUp(r, p, length);
-        break;
-    case FILTER_AVERAGE:
-        UnfilterAverage(r, p, length, pixelStride);
-        break;
-    case FILTER_PAETH:
-        UnfilterPaeth(r, p, length, pixelStride);
-        break;
+    switch (pixelStride) {
+    case 1:
+        return UnfilterStride<1>(filter, r, p, length);
+    case 2:
+        return UnfilterStride<2>(filter, r, p, length);
+    case 3:
+        return UnfilterStride<3>(filter, r, p, length);
+    case 4:
+        return UnfilterStride<4>(filter, r, p, length);
+    case 6:
+        return UnfilterStride<6>(filter, r, p, length);
     default:
-        break;
+        return UnfilterStride<8>(filter, r, p, length);
     }
 }
 

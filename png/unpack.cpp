@@ -137,11 +137,6 @@ void SplitRgba8(const std::uint8_t* s, const TRowTarget& t) {
 // ---- The same with SSSE3 byte shuffles, where the processor has them ------------------------
 // The word-wise versions above are their scalar twins and finish their rows.
 
-bool HasSsse3() {
-    static const bool has = __builtin_cpu_supports("ssse3");
-    return has;
-}
-
 // The rest of a row after the first k pixels, for the word-wise versions to finish.
 TRowTarget Rest(const TRowTarget& t, std::uint32_t k) {
     return {t.Pixels + 3 * k, t.Alpha ? t.Alpha + k : nullptr, t.Count - k, 0, 1, t.Gamma};

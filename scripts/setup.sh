@@ -16,7 +16,7 @@ packages=(
 foreign=""
 case "${1:-}" in
 bench)
-    packages+=(mate-backgrounds adwaita-icon-theme)
+    packages+=(mate-backgrounds adwaita-icon-theme libstb-dev libxdamage-dev)
     ;;
 clang)
     packages+=(clang libclang-rt-14-dev)

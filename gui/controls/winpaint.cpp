@@ -29,14 +29,15 @@ void TWinControl::Paint(TMessage& message) {
     const win::RECT area = paint->Paint().rcPaint;
     if (!paint->DC() || area.IsEmpty())
         return;
-    const TRect client = ClientRect();
+    // Declared first, so the bitmap goes back only after the context lets go of it.
+    const auto buffer = win::BorrowBackBuffer(FHandle);
     const gdi::TOwnedDC memory(gdi::CreateCompatibleDC(paint->DC()));
-    const gdi::TOwnedBitmap bitmap(
-        gdi::CreateCompatibleBitmap(paint->DC(), client.Width(), client.Height()));
-    if (!memory || !bitmap)
+    if (!memory || !buffer)
         throw EOutOfResources(SOutOfResources);
-    const gdi::TSelection selection(memory.Get(), bitmap.Get());
+    const gdi::TSelection selection(memory.Get(), buffer->Get());
     gdi::IntersectClipRect(memory.Get(), area.left, area.top, area.right, area.bottom);
+    // What earlier paints left there must not show where this one draws nothing.
+    gdi::PatBlt(memory.Get(), area.left, area.top, area.Width(), area.Height(), gdi::BLACKNESS);
     Perform(win::WM_ERASEBKGND, win::WPARAM(memory.Get()), win::LPARAM(memory.Get()));
     PaintHandler(memory.Get());
     gdi::BitBlt(paint->DC(), area.left, area.top, area.Width(), area.Height(), memory.Get(),

@@ -30,7 +30,8 @@ private:
 
     std::uint8_t* FData = nullptr;
     std::size_t FSize = 0;
-    bool FMapped = false;
+    // Bytes mapped at FData; 0 for a block from the heap.
+    std::size_t FMapped = 0;
 };
 
 } // namespace platform

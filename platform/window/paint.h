@@ -5,8 +5,11 @@
 // to the window's visible part: inside its ancestors' client areas, outside siblings above
 // it and outside its own visible children.
 
+#include "platform/gdi/owned.h"
 #include "platform/gdi/region.h"
 #include "platform/window/types.h"
+
+#include <memory>
 
 namespace win {
 
@@ -25,6 +28,12 @@ bool UpdateWindow(HWND window);
 // clipped to the update region. EndPaint releases it.
 HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
 bool EndPaint(HWND window, const PAINTSTRUCT* paint);
+// An offscreen bitmap for double-buffered painting of a window: at least its client size, at
+// its surface's scale. Its top-level window keeps one and lends it to every such paint in its
+// tree, growing it when a larger one is asked for, so painting takes no fresh memory and the
+// pixels that earlier paints left stay in it. A paint inside a paint that holds it gets a
+// bitmap of its own. Null when the window has no surface or the memory cannot be had.
+std::shared_ptr<const gdi::TOwnedBitmap> BorrowBackBuffer(HWND window);
 // A context for the client area (null window: the screen's), clipped to its visible part.
 HDC GetDC(HWND window);
 // A context for the whole window, frame included, origin at the outer top-left corner.

@@ -133,6 +133,7 @@ void ResizeSurface(TWindow& topLevel) {
     surface->Height = -info.bmiHeader.biHeight;
     surface->Scale = scale;
     topLevel.Surface = std::move(surface);
+    topLevel.BackBuffer.reset();
 }
 
 void ReleaseContexts(HWND window, bool wholeSurface) {

@@ -3,6 +3,7 @@
 
 #include "platform/window/internals.h"
 #include "platform/window/make_backend.h"
+#include "platform/window/scoped_variable.h"
 #include "platform/window/sdl_display.h"
 #include "platform/window/sdl_keys.h"
 #include "platform/window/sdl_x11.h"
@@ -71,10 +72,13 @@ public:
         // freed memory; without it, windows are plain xdg-shell toplevels that the compositor
         // decorates where it offers to.
         SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
+        // Windows are drawn in software: a surface in plain memory, not one SDL would put
+        // behind an OpenGL context by loading the GL drivers and replacing the window.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         x11::InstallErrorHandler();
         const std::string drivers = DisplayDrivers();
         SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
-        if (drivers.empty() || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        if (drivers.empty() || !StartVideo())
             throw EBackendUnavailable(DisplayProblem());
         // The X events behind SDL's, to learn of windows that other programs destroy.
         SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
@@ -117,8 +121,7 @@ public:
                                               std::max(1, kind.Client.Height()), flags);
         if (!window)
             throw EWindowSystem(std::string("Cannot create a window: ") + SDL_GetError());
-        // SDL may replace the native window to give it a framebuffer; done now, while it is
-        // hidden, no window appears on the desktop only to vanish again.
+        // The surface is made now, while the window is hidden.
         SDL_GetWindowSurface(window);
         FWindows[handle] = {window, kind.Owner, kind.Popup};
         FHandles[SDL_GetWindowID(window)] = handle;
@@ -254,6 +257,18 @@ public:
     }
 
 private:
+    // Starts SDL's video with two variables set for it alone; the programs the launcher
+    // starts later inherit the user's. No control takes text input, so the input method SDL
+    // opens reads an empty Compose table instead of the locale's, the largest part of the
+    // start-up's work: keys still arrive as characters, only without composing. And with no
+    // session bus, the bus library does not try to start one, a fork of the whole process.
+    static bool StartVideo() {
+        const TScopedVariable compose("XCOMPOSEFILE", "/dev/null");
+        const TScopedVariable bus("DBUS_SESSION_BUS_ADDRESS",
+                                  "disabled:", TScopedVariable::TWhen::wUnset);
+        return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    }
+
     SDL_Window* WindowOf(HWND handle) const {
         const auto found = FWindows.find(handle);
         return found == FWindows.end() ? nullptr : found->second.Window;

@@ -55,6 +55,8 @@ struct TWindow {
     commctrl::HICON SmallIcon = nullptr;
     std::vector<commctrl::HICON> MoreIcons; // SetWindowIconSizes' handles, not owned
     std::unique_ptr<TSurface> Surface;      // top-level only
+    // Lent to double-buffered paints of the window's tree; shared with a paint that holds it.
+    std::shared_ptr<const gdi::TOwnedBitmap> BackBuffer; // top-level only
 
     bool IsChild() const { return (Style & WS_CHILD) != 0; }
     // A child frame the window system draws (top-level frames belong to the backend).

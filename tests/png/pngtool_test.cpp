@@ -110,6 +110,54 @@ TEST_F(Pngtool, RecodeAppliesTheSettings) {
               ReferenceDecode(ReadFile(Suite("basn2c16.png"))).Pixels);
 }
 
+// An RGB image when every pixel is opaque, else RGBA; either way the pixels come back.
+TEST_F(Pngtool, RecodeTakesThePamThatDecodeWrote) {
+    for (const auto& [name, colourType] :
+         {std::pair{"tbbn3p08.png", 6}, {"basn2c08.png", 2}, {"basn0g04.png", 2}}) {
+        ASSERT_EQ(Run("decode " + Suite(name) + " " + Path("out.pam")).Status, 0) << name;
+        const TRun run = Run("recode " + Path("out.pam") + " " + Path("back.png"));
+        ASSERT_EQ(run.Status, 0) << run.Err;
+        const TBytes written = ReadFile(Path("back.png"));
+        ASSERT_GT(written.size(), 33u);
+        EXPECT_EQ(written[8 + 8 + 9], colourType) << name;
+        TPNGObject original;
+        ReadPng(original, ReadFile(Suite(name)));
+        EXPECT_EQ(LibpngRgba(written).Pixels, CodecPixels(original).Pixels) << name;
+    }
+}
+
+TEST_F(Pngtool, RecodeRefusesPamFilesItCannotTake) {
+    const std::string rgba =
+        "P7\nWIDTH 2\nHEIGHT 1\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n";
+    const std::string why = "EInvalidPam: The file is not an 8-bit RGBA PAM file: ";
+    for (const auto& [pam, reason] : {
+             std::pair{rgba + "12345678", std::string()},
+             {rgba + "1234567", "it ends before all its pixels."},
+             {"P7\nWIDTH 2\nHEIGHT 1\nDEPTH 3\nMAXVAL 255\nENDHDR\n123456", "DEPTH must be 4."},
+             {"P7\nWIDTH 2\nHEIGHT 1\nDEPTH 4\nMAXVAL 65535\nENDHDR\n", "MAXVAL must be 255."},
+             {"P7\nWIDTH 0\nHEIGHT 1\nDEPTH 4\nMAXVAL 255\nENDHDR\n",
+              "its WIDTH is not a positive number."},
+             {"P7\nHEIGHT 1\nDEPTH 4\nMAXVAL 255\nENDHDR\n", "its header has no WIDTH."},
+             {"P7\nWIDTH 2\nHEIGHT 1\nDEPTH 4\nMAXVAL 255\n", "its header has no end."},
+         }) {
+        Save("in.pam", TBytes(pam.begin(), pam.end()));
+        const TRun run = Run("recode " + Path("in.pam") + " " + Path("out.png"));
+        if (reason.empty()) {
+            EXPECT_EQ(run.Status, 0) << run.Err;
+        } else {
+            EXPECT_EQ(run.Status, 1) << pam;
+            EXPECT_EQ(run.Err, why + reason + "\n") << pam;
+            EXPECT_FALSE(fs::exists(Path("out.png"))) << pam;
+        }
+        fs::remove(Path("out.png"));
+    }
+    const std::string huge = "P7\nWIDTH 65535\nHEIGHT 65535\nDEPTH 4\nMAXVAL 255\nENDHDR\n";
+    Save("huge.pam", TBytes(huge.begin(), huge.end()));
+    const TRun run = Run("recode " + Path("huge.pam") + " " + Path("out.png"));
+    EXPECT_EQ(run.Err.rfind("ETooManyPixels: The image claims 65535 x 65535 pixels", 0), 0u)
+        << run.Err;
+}
+
 TEST_F(Pngtool, FailuresAreOneLineWithTheClassAndExitOne) {
     TRun run = Run("info " + Suite("xs1n0g01.png"));
     EXPECT_EQ(run.Status, 1);

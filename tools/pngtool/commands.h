@@ -1,13 +1,10 @@
 #pragma once
 // The work of each pngtool command. Failures raise the codec's or the stream's exceptions,
-// or ETooManyPixels for an image above the command's pixel limit.
+// ETooManyPixels for an image above the command's pixel limit, or EInvalidPam.
 
-#include "gui/classes/exceptions.h"
 #include "tools/pngtool/options.h"
 
 #include <ostream>
-
-DECLARE_EXCEPTION(ETooManyPixels, Exception);
 
 namespace pngtool {
 

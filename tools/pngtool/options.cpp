@@ -14,6 +14,7 @@ const char* const UsageText =
     "       pngtool decode FILE OUT.pam [--max-pixels N]\n"
     "       pngtool recode IN OUT [--filters LIST] [--level N] [--idat-limit N] [--interlace]\n"
     "                             [--max-pixels N]\n"
+    "recode's IN is a PNG file, or an 8-bit RGBA PAM file as decode writes it.\n"
     "LIST is a comma-separated list of none, sub, up, average, paeth.\n"
     "--max-pixels refuses images of more than N pixels (width x height) from their header;\n"
     "the default is 268435456.\n";

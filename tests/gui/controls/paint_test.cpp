@@ -2,6 +2,7 @@
 // context, bevels, and graphic controls, which live on their parent's window.
 
 #include "fixture.h"
+#include "gui/controls/customcontrol.h"
 #include "gui/extctrls/bevel.h"
 #include "gui/graphics/bitmap.h"
 #include "gui/stdctrls/button.h"
@@ -17,6 +18,22 @@ const gdi::COLORREF Light = gdi::GetSysColor(gdi::COLOR_BTNHIGHLIGHT);
 const gdi::COLORREF Face = gdi::GetSysColor(gdi::COLOR_BTNFACE);
 
 using Painting = TGuiTest;
+
+// Erases nothing, and paints its top-left corner red only while told to.
+class TPatch : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    bool Red = true;
+
+protected:
+    void EraseBackground(win::HDC) override {}
+    void Paint() override {
+        if (!Red)
+            return;
+        Canvas()->Brush().SetColor(clRed);
+        Canvas()->FillRect(Rect(0, 0, 20, 20));
+    }
+};
 
 TEST_F(Painting, DoubleBufferingShowsWhatDirectPaintingShows) {
     TForm* form = NewForm(300, 200);
@@ -50,6 +67,20 @@ TEST_F(Painting, DoubleBufferingShowsWhatDirectPaintingShows) {
     win::InvalidateRect(nullptr, nullptr, true);
     Pump();
     EXPECT_EQ(capture(), buffered);
+}
+
+TEST_F(Painting, ABufferedPaintShowsNothingEarlierPaintsLeftInTheBuffer) {
+    TForm* form = NewForm(100, 60);
+    form->SetDoubleBuffered(true);
+    auto* patch = Add<TPatch>(form, 10, 10, 40, 40);
+    patch->SetDoubleBuffered(true);
+    Pump();
+    EXPECT_EQ(Pixel(*patch, 5, 5), 0x0000FFu);
+    patch->Red = false;
+    patch->Invalidate();
+    Pump();
+    EXPECT_EQ(Pixel(*patch, 5, 5), 0u); // drawn by nobody: black, as in a new bitmap
+    EXPECT_EQ(Pixel(*form, 5, 5), Face);
 }
 
 TEST_F(Painting, PrintingTheClientAreaDrawsTheControlAndItsGraphicChildren) {

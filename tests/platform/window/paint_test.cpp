@@ -234,5 +234,43 @@ TEST_F(Paint, ADenseScreenGivesEveryLogicalPixelFourAndKeepsTheCoordinatesLogica
     EXPECT_EQ(Headless->Pixel(window, 40, 0), gdi::CLR_INVALID);
 }
 
+gdi::SIZE BitmapSize(gdi::HBITMAP bitmap) {
+    gdi::BITMAP shape{};
+    EXPECT_TRUE(gdi::GetObject(bitmap, shape));
+    return {shape.bmWidth, shape.bmHeight};
+}
+
+TEST_F(Paint, TheBackBufferIsLentAgainAndAPaintInsideAPaintGetsItsOwn) {
+    TRecorder main("main", Log), child("child", Log);
+    const HWND window = Canvas(main, Red, 120, 80);
+    const HWND inner = Child(child, window, {10, 10, 50, 40});
+    Pump();
+    auto first = BorrowBackBuffer(inner);
+    ASSERT_TRUE(first && first->Get());
+    EXPECT_EQ(BitmapSize(first->Get()), (gdi::SIZE{120, 80})); // the top-level's size
+    {
+        const auto nested = BorrowBackBuffer(window);
+        ASSERT_TRUE(nested);
+        EXPECT_NE(nested->Get(), first->Get());
+    }
+    const gdi::HBITMAP kept = first->Get();
+    first.reset();
+    const int bitmaps = gdi::LiveObjects().Bitmaps;
+    EXPECT_EQ(BorrowBackBuffer(window)->Get(), kept);
+    EXPECT_EQ(BorrowBackBuffer(inner)->Get(), kept);
+    EXPECT_EQ(gdi::LiveObjects().Bitmaps, bitmaps);
+
+    // A larger window gets a larger one; the old one goes.
+    SetWindowPos(window, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+    Pump();
+    RECT client;
+    GetClientRect(window, &client);
+    const auto grown = BorrowBackBuffer(window);
+    ASSERT_TRUE(grown);
+    EXPECT_EQ(BitmapSize(grown->Get()), (gdi::SIZE{client.Width(), client.Height()}));
+    EXPECT_EQ(gdi::LiveObjects().Bitmaps, bitmaps);
+    EXPECT_FALSE(BorrowBackBuffer(nullptr));
+}
+
 } // namespace
 } // namespace wintest
