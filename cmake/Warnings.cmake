@@ -12,6 +12,8 @@ if(BRENLOW_FUZZ)
     add_link_options(-fsanitize=address,undefined)
 endif()
 if(BRENLOW_SANITIZE)
+    # Tests that need an address space smaller than the sanitizer's shadow memory ask for it.
+    add_compile_definitions(BRENLOW_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
     add_link_options(-fsanitize=address,undefined)
 endif()

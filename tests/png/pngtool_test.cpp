@@ -218,7 +218,7 @@ TEST_F(Pngtool, RefusesImagesAboveThePixelLimitBeforeAnyWork) {
 // The encoder's output buffer grows with the compressed data, not with the IDAT limit: a
 // limit of 2 GiB costs a 32 x 32 image nothing, even in an address space of 1 GiB.
 TEST_F(Pngtool, AHugeIdatLimitNeedsNoMemoryOfItsSize) {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(BRENLOW_SANITIZE)
     GTEST_SKIP() << "the sanitizer's shadow memory does not fit in an address space of 1 GiB";
 #endif
     const TRun run = Run("recode " + Suite("basn0g01.png") + " " + Path("limit.png") +
