@@ -111,7 +111,6 @@ private:
     // Puts a new image in place of the current one and reports the change.
     void ReplaceImage(TBitmapImage image);
     gdi::COLORREF FillColor() const;
-    void DrawTransparent(gdi::HDC dest, const TRect& rect, gdi::HDC source);
 
     TBitmapImage FImage;
     gdi::TOwnedPalette FPalette;

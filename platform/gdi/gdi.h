@@ -139,6 +139,11 @@ bool PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
 // kept, where it holds 0 the (stretched) source is copied.
 bool MaskedStretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
                       int srcWidth, int srcHeight, HDC mask, int maskX, int maskY);
+// Copies the (stretched) source except where it has the colour `key`: there the destination
+// is kept. Each destination pixel is judged by the very source pixel it would show, at any
+// device scale. A monochrome source keeps the destination under its 1 bits.
+bool TransparentBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
+                    int srcWidth, int srcHeight, COLORREF key);
 // Source rectangle in DIB coordinates (y counted from the bottom row for bottom-up DIBs).
 int StretchDIBits(HDC dc, int x, int y, int width, int height, int srcX, int srcY, int srcWidth,
                   int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop);
