@@ -80,9 +80,9 @@ int Append(ImageListObject& list, std::vector<TImage> images) {
 // The key colour's pixels become transparent (white in a mask of the same size).
 TPixels KeyMask(const TPixels& colour, COLORREF key) {
     TPixels mask{colour.Width, colour.Height, colour.Data};
-    const TPixel keyPixel = gdi::detail::ToPixel(key);
+    const TPixel keyPixel = gdi::ToPixel(key);
     for (TPixel& p : mask.Data)
-        p = (p & gdi::detail::kColourBits) == keyPixel ? gdi::detail::kWhitePixel : 0;
+        p = (p & gdi::kColourBits) == keyPixel ? gdi::kWhitePixel : 0;
     return mask;
 }
 

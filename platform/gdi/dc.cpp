@@ -202,7 +202,7 @@ bool DeleteDC(HDC dc) {
     if (!context)
         return false;
     detail::ReleaseSelections(*context);
-    static detail::TQuarantine<DeviceContext> quarantine;
+    static TQuarantine<DeviceContext> quarantine;
     quarantine.Keep(std::move(detail::Contexts()[dc]));
     detail::Contexts().erase(dc);
     return true;
