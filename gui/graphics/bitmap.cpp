@@ -223,12 +223,6 @@ void TBitmap::SetTransparentColor(TColor value) {
     Changed();
 }
 
-void TBitmap::SetTransparentMode(TTransparentMode value) {
-    if (value == FTransparentMode)
-        return;
-    SetTransparentColor(value == tmAuto ? clDefault : TransparentColor());
-}
-
 void TBitmap::HandleNeeded() {
     if (!FImage.Handle && !Empty())
         FImage = NewImage(FImage.Format, FillColor());

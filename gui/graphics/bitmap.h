@@ -98,7 +98,6 @@ public:
     // Fixes the key colour (tmFixed); clDefault returns to tmAuto.
     void SetTransparentColor(TColor value);
     TTransparentMode TransparentMode() const { return FTransparentMode; }
-    void SetTransparentMode(TTransparentMode value);
 
 private:
     friend class TBitmapCanvas;

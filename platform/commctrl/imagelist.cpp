@@ -104,11 +104,6 @@ bool ImageList_Destroy(HIMAGELIST list) {
     return detail::ImageLists().Remove(list);
 }
 
-HIMAGELIST ImageList_Duplicate(HIMAGELIST handle) {
-    const ImageListObject* list = Find(handle);
-    return list ? detail::ImageLists().Add(std::make_unique<ImageListObject>(*list)) : nullptr;
-}
-
 int ImageList_GetImageCount(HIMAGELIST handle) {
     const ImageListObject* list = Find(handle);
     return list ? int(list->Images.size()) : 0;
@@ -136,11 +131,6 @@ bool ImageList_GetIconSize(HIMAGELIST handle, int* cx, int* cy) {
 COLORREF ImageList_SetBkColor(HIMAGELIST handle, COLORREF colour) {
     ImageListObject* list = Find(handle);
     return list ? std::exchange(list->BkColour, colour) : CLR_NONE;
-}
-
-COLORREF ImageList_GetBkColor(HIMAGELIST handle) {
-    const ImageListObject* list = Find(handle);
-    return list ? list->BkColour : CLR_NONE;
 }
 
 int ImageList_Add(HIMAGELIST handle, HBITMAP image, HBITMAP mask) {

@@ -65,10 +65,6 @@ TPixel DrawnPixel(const TImage& image, int x, int y, const TDrawPlan& plan, TPix
 
 } // namespace
 
-bool ImageList_Draw(HIMAGELIST list, int index, HDC dc, int x, int y, UINT style) {
-    return ImageList_DrawEx(list, index, dc, x, y, 0, 0, CLR_DEFAULT, CLR_DEFAULT, style);
-}
-
 bool ImageList_DrawEx(HIMAGELIST handle, int index, HDC dc, int x, int y, int dx, int dy,
                       COLORREF bk, COLORREF fg, UINT style) {
     const ImageListObject* list = detail::ImageLists().Find(handle);

@@ -80,7 +80,6 @@ HPEN SelectObject(HDC dc, HPEN pen);
 HFONT SelectObject(HDC dc, HFONT font);
 HGDIOBJ GetCurrentObject(HDC dc, TObjectKind kind);
 HPALETTE SelectPalette(HDC dc, HPALETTE palette, bool forceBackground);
-UINT RealizePalette(HDC dc);
 
 // Saves colours, modes, origin, clip, position and selected objects; returns the level.
 int SaveDC(HDC dc);

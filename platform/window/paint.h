@@ -5,7 +5,6 @@
 // to the window's visible part: inside its ancestors' client areas, outside siblings above
 // it and outside its own visible children.
 
-#include "platform/gdi/region.h"
 #include "platform/window/types.h"
 
 namespace win {
@@ -13,7 +12,6 @@ namespace win {
 // Adds a rectangle (null: the whole client area) to the update region; `erase` makes the
 // next BeginPaint send WM_ERASEBKGND. A null window stands for every window.
 bool InvalidateRect(HWND window, const RECT* rect, bool erase);
-bool InvalidateRgn(HWND window, const gdi::TRegion* region, bool erase);
 bool ValidateRect(HWND window, const RECT* rect);
 // The bounding box of the update region; false when there is nothing to paint.
 bool GetUpdateRect(HWND window, RECT* rect);
