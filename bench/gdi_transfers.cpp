@@ -2,7 +2,7 @@
 // 658 x 478 surface.
 
 #include "platform/gdi/owned.h"
-#include "tests/gdi/canvas.h"
+#include "tests/platform/gdi/canvas.h"
 
 #include <benchmark/benchmark.h>
 #include <vector>

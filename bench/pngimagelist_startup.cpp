@@ -3,10 +3,10 @@
 // their native images), and, for comparison, decoding the 20 images alone.
 
 #include "gui/classes/classbuilder.h"
-#include "gui/classes/layouttext.h"
 #include "gui/classes/reader.h"
 #include "launcher/mainform.h"
 #include "platform/resources/resources.h"
+#include "tools/layoutc/layouttext.h"
 
 #include <benchmark/benchmark.h>
 #include <sstream>

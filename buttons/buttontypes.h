@@ -1,7 +1,7 @@
 #pragma once
 // The value types of the styled buttons and the identifiers their properties are streamed by.
 
-#include "gui/classes/idents.h"
+#include "gui/classes/identmaps.h"
 #include "platform/window/types.h"
 
 enum TAlignmentVertical { avTop, avCenter, avBottom };

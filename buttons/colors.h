@@ -3,7 +3,7 @@
 // and the display question that decides whether gradients are worth drawing. System colours
 // are resolved to RGB before any arithmetic.
 
-#include "platform/gdi/syscolors.h"
+#include "gui/graphics/colors.h"
 
 #include <cstdint>
 

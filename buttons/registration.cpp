@@ -3,6 +3,7 @@
 #include "buttons/bitbtn.h"
 #include "buttons/styledbutton.h"
 #include "gui/classes/classbuilder.h"
+#include "gui/graphics/colorident.h"
 #include "gui/registration.h"
 
 namespace {
@@ -14,23 +15,29 @@ void DescribeStyledButton(TClassBuilder<TStyledButton>& c) {
         .Property("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
         .Property("Cancel", &B::Cancel, &B::SetCancel, false)
         .Property("Caption", &B::Caption, &B::SetCaption, std::string())
-        .Color("Color", &B::Color, &B::SetColor, clBtnFace)
+        .Property("Color", &B::Color, &B::SetColor, clBtnFace)
+        .Idents(ColorIdents())
         .Property("Default", &B::Default, &B::SetDefault, false)
         .Property("DropDownOnEnter", &B::DropDownOnEnter, &B::SetDropDownOnEnter, true)
         .Property("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0)
         .Property("Down", &B::Down, &B::SetDown, false)
-        .Color("FrameColor", &B::FrameColor, &B::SetFrameColor, cl3DDkShadow)
+        .Property("FrameColor", &B::FrameColor, &B::SetFrameColor, cl3DDkShadow)
+        .Idents(ColorIdents())
         .Property("ModalResult", &B::ModalResult, &B::SetModalResult, mrNone)
         .Property("ShowDownPattern", &B::ShowDownPattern, &B::SetShowDownPattern, true)
         .Property("ShowFocusRect", &B::ShowFocusRect, &B::SetShowFocusRect, true)
-        .Color("HighlightColor", &B::HighlightColor, &B::SetHighlightColor, clHighlight)
+        .Property("HighlightColor", &B::HighlightColor, &B::SetHighlightColor, clHighlight)
+        .Idents(ColorIdents())
         .Property("HotTrack", &B::HotTrack, &B::SetHotTrack, false)
-        .Color("HotTrackColor", &B::HotTrackColor, &B::SetHotTrackColor, 0x149BF0)
+        .Property("HotTrackColor", &B::HotTrackColor, &B::SetHotTrackColor, 0x149BF0)
+        .Idents(ColorIdents())
         .Property("HotTrackColorType", &B::HotTrackColorType, &B::SetHotTrackColorType, htctActual)
         .Property("LightTextStyle", &B::LightTextStyle, &B::SetLightTextStyle, false)
-        .Color("TextHighlightColor", &B::TextHighlightColor, &B::SetTextHighlightColor,
-               clBtnHighlight)
-        .Color("TextShadowColor", &B::TextShadowColor, &B::SetTextShadowColor, clBtnShadow)
+        .Property("TextHighlightColor", &B::TextHighlightColor, &B::SetTextHighlightColor,
+                  clBtnHighlight)
+        .Idents(ColorIdents())
+        .Property("TextShadowColor", &B::TextShadowColor, &B::SetTextShadowColor, clBtnShadow)
+        .Idents(ColorIdents())
         .Property("TextShadowDepth", &B::TextShadowDepth, &B::SetTextShadowDepth, 2)
         .Property("TextStyle", &B::TextStyle, &B::SetTextStyle, tsNormal)
         .Property("ThemeAware", &B::ThemeAware, &B::SetThemeAware, true)

@@ -2,7 +2,7 @@
 // The ten standard dialog buttons a glyph button can be: caption, modal result, default and
 // cancel roles, and glyph (two 16 x 16 cells, normal and disabled, in one bitmap resource).
 
-#include "gui/classes/idents.h"
+#include "gui/classes/identmaps.h"
 #include "gui/forms/customform.h"
 
 #include <string_view>

@@ -4,11 +4,11 @@
 #include "gui/classes/format.h"
 #include "gui/classes/inifiles.h"
 #include "gui/forms/application.h"
-#include "launcher/mainform.h"
 #include "launcher/paths.h"
 #include "launcher/shellopen.h"
 
 #include <ctime>
+#include <utility>
 
 namespace {
 
@@ -31,7 +31,8 @@ void TFormAbout::Register() {
     });
 }
 
-TFormAbout::TFormAbout(TMainForm& mainForm) : TForm(&mainForm), FMainForm(mainForm) {
+TFormAbout::TFormAbout(TComponent* owner, TAboutSubject subject)
+    : TForm(owner), FSubject(std::move(subject)) {
     LoadLayout("TFormAbout");
 }
 
@@ -64,7 +65,7 @@ void TFormAbout::Loaded() {
 // Every step before the logo is done when the logo cannot be loaded; the failure reaches the
 // standard error box and the window opens with an empty logo area.
 void TFormAbout::FormCreate(TObject*) {
-    const std::string folder = NormalizeFolderPath(FMainForm.ToolFolder());
+    const std::string folder = NormalizeFolderPath(FSubject.ToolFolder);
     std::string version;
     std::string company;
     {
@@ -78,8 +79,8 @@ void TFormAbout::FormCreate(TObject*) {
     LabalTitle->SetCaption(title + " " + version);
     LabelCopyright->SetCaption(Format(LabelCopyright->Caption(), year, company));
     LabelVersion->SetCaption(version);
-    LabelWeb->SetCaption(FMainForm.WebSiteAddress);
-    LabelSupportEmail->SetCaption(FMainForm.SupportEmailAddress);
+    LabelWeb->SetCaption(FSubject.WebSiteAddress);
+    LabelSupportEmail->SetCaption(FSubject.SupportEmailAddress);
     ImageLeft->Picture()->LoadFromFile(folder + LogoFileName);
 }
 
@@ -92,9 +93,9 @@ void TFormAbout::LabelSupportEmailClick(TObject*) {
 }
 
 void TFormAbout::ButtonUpdatesClick(TObject*) {
-    ShellOpen(FMainForm.ProductPageAddress);
+    ShellOpen(FSubject.ProductPageAddress);
 }
 
 void TFormAbout::ImageLeftClick(TObject*) {
-    ShellOpen(FMainForm.ProductPageAddress);
+    ShellOpen(FSubject.ProductPageAddress);
 }

@@ -12,16 +12,23 @@
 #include "gui/stdctrls/groupbox.h"
 #include "gui/stdctrls/label.h"
 
-class TMainForm;
+#include <string>
 
 // The files the About window reads from the launcher's folder.
 inline constexpr char VersionFileName[] = "lame.dll";
 inline constexpr char LogoFileName[] = "leftlogo.png";
 
+// What the About window shows and opens, as the main window knows it.
+struct TAboutSubject {
+    std::string ToolFolder;
+    std::string WebSiteAddress;
+    std::string ProductPageAddress;
+    std::string SupportEmailAddress;
+};
+
 class TFormAbout : public TForm {
 public:
-    // Owned by the main window, whose addresses and folder it shows and uses.
-    explicit TFormAbout(TMainForm& mainForm);
+    TFormAbout(TComponent* owner, TAboutSubject subject);
     ~TFormAbout() override;
 
     TPanel* PanelmageLeft = nullptr;
@@ -56,5 +63,5 @@ protected:
     void Loaded() override;
 
 private:
-    TMainForm& FMainForm;
+    TAboutSubject FSubject;
 };

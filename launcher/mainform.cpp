@@ -138,6 +138,10 @@ void TMainForm::ButtonHelpClick(TObject*) {
                      origin.Y + ButtonHelp->Top() + ButtonHelp->Height());
 }
 
+TAboutSubject TMainForm::AboutSubject() const {
+    return {FToolFolder, WebSiteAddress, ProductPageAddress, SupportEmailAddress};
+}
+
 void TMainForm::MediaOntheWeb1Click(TObject*) {
     const TWaitCursor wait;
     ShellOpen(WebSiteAddress);
@@ -145,7 +149,7 @@ void TMainForm::MediaOntheWeb1Click(TObject*) {
 
 // Centred with the outer sizes, halves truncated toward zero, wherever this window is.
 void TMainForm::AboutMedia1Click(TObject*) {
-    const std::unique_ptr<TFormAbout> about(new TFormAbout(*this));
+    const std::unique_ptr<TFormAbout> about(new TFormAbout(this, AboutSubject()));
     about->SetBounds(Left() + (Width() - about->Width()) / 2,
                      Top() + (Height() - about->Height()) / 2, about->Width(), about->Height());
     about->ShowModal();

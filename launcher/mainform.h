@@ -8,6 +8,7 @@
 #include "gui/forms/customform.h"
 #include "gui/menus/menus.h"
 #include "gui/stdctrls/listbox.h"
+#include "launcher/aboutform.h"
 #include "pngimagelist/pngimagelist.h"
 
 #include <string>
@@ -56,6 +57,8 @@ public:
     // the logo from: the launcher's own unless set (tests use one of their own).
     const std::string& ToolFolder() const { return FToolFolder; }
     void SetToolFolder(const std::string& folder) { FToolFolder = folder; }
+    // What the About window shows and opens.
+    TAboutSubject AboutSubject() const;
 
 protected:
     void Loaded() override;

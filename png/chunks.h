@@ -5,8 +5,8 @@
 
 #include "gui/classes/object.h"
 #include "gui/classes/stream.h"
+#include "gui/graphics/colors.h"
 #include "platform/gdi/owned.h"
-#include "platform/gdi/syscolors.h"
 #include "platform/system/zeroed_memory.h"
 #include "png/format.h"
 

@@ -3,9 +3,9 @@
 // decoded picture of its header chunk: a bottom-up DIB with rows padded to 4 bytes and, for
 // images with alpha, a separate top-down plane of straight alpha bytes.
 
+#include "gui/graphics/colors.h"
 #include "gui/graphics/graphic.h"
 #include "platform/gdi/owned.h"
-#include "platform/gdi/syscolors.h"
 #include "png/chunk_list.h"
 #include "png/chunks.h"
 

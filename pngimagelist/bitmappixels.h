@@ -3,8 +3,8 @@
 // that 32-bit bitmaps may use for alpha), top row first: the conversions look at every
 // pixel, and one read costs less than a platform call per pixel.
 
+#include "gui/graphics/colors.h"
 #include "platform/gdi/handles.h"
-#include "platform/gdi/syscolors.h"
 
 #include <cstdint>
 #include <vector>

@@ -3,7 +3,7 @@
 #include "gui/classes/exceptions.h"
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/canvas.h"
-#include "gui/graphics/messages.h"
+#include "gui/graphics/errortexts.h"
 #include "png/pngobject.h"
 #include "pngimagelist/pngimagelist.h"
 

@@ -5,11 +5,11 @@
 //
 // Pixel arithmetic that uses floating point rounds to the nearest integer, halves to even.
 
-#include "gui/classes/idents.h"
+#include "gui/classes/identmaps.h"
 #include "gui/classes/set.h"
+#include "gui/graphics/colors.h"
 #include "gui/graphics/geometry.h"
 #include "platform/gdi/handles.h"
-#include "platform/gdi/syscolors.h"
 
 #include <cstdint>
 #include <memory>

@@ -5,7 +5,7 @@
 #include "gui/classes/exceptions.h"
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/icon.h"
-#include "gui/imagelist/messages.h"
+#include "gui/imagelist/errortexts.h"
 #include "png/pngobject.h"
 #include "pngimagelist/pngimagelist.h"
 

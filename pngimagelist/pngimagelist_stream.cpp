@@ -3,6 +3,7 @@
 // when it has one, as "PngImage2x" after the published properties.
 
 #include "gui/classes/classbuilder.h"
+#include "gui/graphics/colorident.h"
 #include "png/pngobject.h"
 #include "pngimagelist/pngimagelist.h"
 
@@ -19,7 +20,8 @@ void DescribeItem(TClassBuilder<TPngImageCollectionItem>& c) {
     using I = TPngImageCollectionItem;
     c.Property("PngImage", &I::PngImage)
         .Property("Name", &I::Name, &I::SetName)
-        .Color("Background", &I::Background, &I::SetBackground);
+        .Property("Background", &I::Background, &I::SetBackground)
+        .Idents(ColorIdents());
 }
 
 // Registered when the list is part of a program.

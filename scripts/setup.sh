@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs to build, run and test; with the argument
-# "bench", also the photographs and icons the benchmarks read; with "arm64", also the cross
-# compiler, qemu's user-mode emulation and the arm64 libraries of the codec and the raster
-# engine (Debian multiarch, so arm64 is added to dpkg's architectures). Quiet and quick when
-# all are present.
+# Installs every Debian package the project needs to build, run and test. An argument adds a
+# set: "bench" the photographs and icons the benchmarks read; "clang" the second compiler and
+# its sanitizer runtimes; "arm64" the cross compiler, qemu's user-mode emulation and the arm64
+# libraries of the codec and the raster engine (Debian multiarch, so arm64 is added to dpkg's
+# architectures). Quiet and quick when all are present.
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config clang-format
+    build-essential cmake ninja-build pkg-config clang-format python3
     zlib1g-dev libsdl2-dev libx11-dev libfreetype-dev libfontconfig-dev fonts-wine fonts-dejavu-core
     googletest libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libspng-dev
     xvfb xauth x11-utils xdotool imagemagick
@@ -16,6 +16,9 @@ foreign=""
 case "${1:-}" in
 bench)
     packages+=(mate-backgrounds adwaita-icon-theme)
+    ;;
+clang)
+    packages+=(clang libclang-rt-14-dev)
     ;;
 arm64)
     foreign=arm64

@@ -4,7 +4,8 @@
 //   RegisterClass<TButton, TControl>([](TClassBuilder<TButton>& c) {
 //       c.Property("Caption", &TButton::Caption, &TButton::SetCaption, std::string())
 //           .Property("Default", &TButton::Default, &TButton::SetDefault, false)
-//           .Color("Color", &TButton::Color, &TButton::SetColor, clBtnFace)
+//           .Property("Color", &TButton::Color, &TButton::SetColor, clBtnFace)
+//           .Idents(ColorIdents())
 //           .Property("Font", &TButton::Font)
 //           .Property("Images", &TButton::Images, &TButton::SetImages)
 //           .Event("OnClick", &TButton::OnClick);
@@ -19,7 +20,6 @@
 
 #include "gui/classes/classregistry.h"
 #include "gui/classes/collection.h"
-#include "gui/classes/colorident.h"
 #include "gui/classes/component.h"
 #include "gui/classes/event.h"
 #include "gui/classes/exceptions.h"
@@ -175,16 +175,6 @@ public:
         };
         FInfo.AddProperty(std::move(property));
         return *this;
-    }
-
-    // A colour: written as its identifier (clWindow) when it has one, else as an integer.
-    template <class G, class S>
-    TClassBuilder& Color(std::string name, G get, S set) {
-        return Property(std::move(name), get, set).Idents(ColorIdents());
-    }
-    template <class G, class S>
-    TClassBuilder& Color(std::string name, G get, S set, TColor def) {
-        return Property(std::move(name), get, set, def).Idents(ColorIdents());
     }
 
     // An event property: a TEvent data member of the class or an ancestor.

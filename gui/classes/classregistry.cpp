@@ -1,7 +1,7 @@
 #include "gui/classes/classregistry.h"
 
 #include "gui/classes/classbuilder.h"
-#include "gui/classes/identifiers.h"
+#include "gui/classes/names.h"
 #include "gui/classes/strings.h"
 
 #include <unordered_map>

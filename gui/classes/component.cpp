@@ -1,7 +1,7 @@
 #include "gui/classes/component.h"
 
 #include "gui/classes/exceptions.h"
-#include "gui/classes/identifiers.h"
+#include "gui/classes/names.h"
 #include "gui/classes/reader.h"
 #include "gui/classes/writer.h"
 

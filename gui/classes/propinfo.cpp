@@ -1,7 +1,7 @@
 #include "gui/classes/propinfo.h"
 
 #include "gui/classes/exceptions.h"
-#include "gui/classes/identifiers.h"
+#include "gui/classes/names.h"
 
 #include <algorithm>
 

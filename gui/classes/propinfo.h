@@ -3,7 +3,7 @@
 // accessors, default) in declaration order, and for form classes the published methods that
 // event properties bind to by name. TClassBuilder (classbuilder.h) fills these in.
 
-#include "gui/classes/idents.h"
+#include "gui/classes/identmaps.h"
 #include "gui/classes/persistent.h"
 
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "gui/classes/classregistry.h"
 #include "gui/classes/collection.h"
 #include "gui/classes/exceptions.h"
-#include "gui/classes/identifiers.h"
+#include "gui/classes/names.h"
 
 #include <exception>
 

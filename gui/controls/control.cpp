@@ -1,8 +1,8 @@
 #include "gui/controls/control.h"
 
 #include "gui/classes/exceptions.h"
+#include "gui/controls/errortexts.h"
 #include "gui/controls/scopeexit.h"
-#include "gui/controls/texts.h"
 #include "gui/controls/wincontrol.h"
 
 #include <algorithm>

@@ -13,9 +13,9 @@
 #include "gui/controls/controlmessages.h"
 #include "gui/controls/controltypes.h"
 #include "gui/controls/cursors.h"
+#include "gui/graphics/colors.h"
 #include "gui/graphics/font.h"
 #include "gui/graphics/geometry.h"
-#include "platform/gdi/syscolors.h"
 
 #include <memory>
 #include <string>

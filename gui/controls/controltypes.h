@@ -3,7 +3,7 @@
 // style and state, the event signatures, and the identifiers of the published ones.
 
 #include "gui/classes/event.h"
-#include "gui/classes/idents.h"
+#include "gui/classes/identmaps.h"
 #include "gui/classes/set.h"
 
 #include <cstdint>

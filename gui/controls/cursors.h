@@ -2,7 +2,7 @@
 // Cursor identifiers: the slots of the screen's cursor table (TScreen::Cursors). Negative
 // numbers are the layer's standard cursors; an application may bind positive ones.
 
-#include "gui/classes/idents.h"
+#include "gui/classes/identmaps.h"
 
 using TCursor = int;
 

@@ -3,8 +3,8 @@
 #include "gui/controls/wincontrol.h"
 
 #include "gui/classes/exceptions.h"
-#include "gui/controls/texts.h"
-#include "gui/forms/customform.h"
+#include "gui/controls/errortexts.h"
+#include "gui/controls/hosts.h"
 
 #include <algorithm>
 #include <climits>
@@ -80,7 +80,7 @@ void TWinControl::InsertControl(TControl* control) {
 }
 
 void TWinControl::RemoveControl(TControl* control) {
-    if (TCustomForm* form = GetParentForm(this))
+    if (TFocusHost* form = FocusHostOf(this))
         form->DefocusControl(control);
     if (FMouseControl == control)
         FMouseControl = nullptr;
@@ -140,7 +140,7 @@ void TWinControl::Loaded() {
 }
 
 bool TWinControl::CanFocus() const {
-    const TCustomForm* form = GetParentForm(this);
+    const TWinControl* form = HostForm(this);
     if (!form)
         return false;
     for (const TControl* control = this; control != form; control = control->Parent())
@@ -154,7 +154,7 @@ bool TWinControl::Focused() const {
 }
 
 void TWinControl::SetFocus() {
-    if (TCustomForm* form = GetParentForm(this))
+    if (TFocusHost* form = FocusHostOf(this))
         form->FocusControl(this);
     else
         win::SetFocus(Handle());

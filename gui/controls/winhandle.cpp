@@ -4,12 +4,11 @@
 #include "gui/classes/exceptions.h"
 #include "gui/classes/format.h"
 #include "gui/controls/controlcanvas.h"
+#include "gui/controls/errortexts.h"
+#include "gui/controls/hosts.h"
 #include "gui/controls/scopeexit.h"
-#include "gui/controls/texts.h"
 #include "gui/controls/wincontrol.h"
-#include "gui/forms/application.h"
-#include "gui/forms/customform.h"
-#include "gui/graphics/messages.h"
+#include "gui/graphics/errortexts.h"
 
 #include <unordered_map>
 
@@ -149,7 +148,7 @@ win::LRESULT TWinControl::MainWndProc(win::HWND window, win::UINT message, win::
     try {
         WndProc(record);
     } catch (...) {
-        Application.HandleException(this);
+        ApplicationHost().HandleException(this);
     }
     if (message == win::WM_NCDESTROY)
         WindowDestroyed();
@@ -187,7 +186,7 @@ void TWinControl::WndProc(TMessage& message) {
         Perform(CM_MOUSELEAVE, 0, 0);
         return;
     case win::WM_SETFOCUS:
-        if (TCustomForm* form = GetParentForm(this))
+        if (TFocusHost* form = FocusHostOf(this))
             form->SetFocusedControl(this);
         break;
     case CM_ENTER:
@@ -214,7 +213,7 @@ void TWinControl::WndProc(TMessage& message) {
         NotifyControls(CM_PARENTBIDIMODECHANGED);
         return;
     case CM_ENABLEDCHANGED:
-        if (TCustomForm* form = GetParentForm(this); form && !Enabled())
+        if (TFocusHost* form = FocusHostOf(this); form && !Enabled())
             form->DefocusControl(this);
         if (FHandle)
             win::EnableWindow(FHandle, Enabled());

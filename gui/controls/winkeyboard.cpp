@@ -1,8 +1,8 @@
 // Key input of windowed controls: the dialog keys and characters that go to the form first,
 // then KeyDown, KeyPress and KeyUp.
 
+#include "gui/controls/hosts.h"
 #include "gui/controls/wincontrol.h"
-#include "gui/forms/customform.h"
 
 namespace {
 
@@ -66,13 +66,13 @@ bool TWinControl::DialogKey(TMessage& message) {
     if (wanted == 0 || Perform(CM_WANTSPECIALKEY, key, message.LParam) != 0 ||
         (Perform(win::WM_GETDLGCODE, 0, 0) & wanted) != 0)
         return false;
-    TCustomForm* form = GetParentForm(this);
+    TWinControl* form = HostForm(this);
     return form && form->Perform(CM_DIALOGKEY, key, message.LParam) != 0;
 }
 
 bool TWinControl::DialogChar(TMessage& message) {
     if (message.Msg == CN_CHAR && (Perform(win::WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) != 0)
         return false;
-    TCustomForm* form = GetParentForm(this);
+    TWinControl* form = HostForm(this);
     return form && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0;
 }

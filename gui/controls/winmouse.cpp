@@ -1,8 +1,8 @@
 // Mouse input of windowed controls: passing it on to graphic children, the pointer entering
 // and leaving them, and the cursor.
 
+#include "gui/controls/hosts.h"
 #include "gui/controls/wincontrol.h"
-#include "gui/forms/screen.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ void TWinControl::TrackMouseControl(TControl* control) {
 void TWinControl::ChooseCursor(TMessage& message) {
     const bool own = reinterpret_cast<win::HWND>(message.WParam) == FHandle;
     if (own && win::LOWORD(win::WPARAM(message.LParam)) == win::HTCLIENT) {
-        TCursor cursor = Screen.Cursor();
+        TCursor cursor = ApplicationHost().ScreenCursor();
         if (cursor == crDefault) {
             win::POINT pointer;
             win::GetCursorPos(&pointer);
@@ -64,7 +64,7 @@ void TWinControl::ChooseCursor(TMessage& message) {
                 cursor = Cursor();
         }
         if (cursor != crDefault) {
-            win::SetCursor(Screen.Cursors(cursor));
+            win::SetCursor(ApplicationHost().CursorHandle(cursor));
             message.Result = 1;
             return;
         }
@@ -77,7 +77,7 @@ void RefreshCursorUnderPointer() {
     win::GetCursorPos(&pointer);
     const win::HWND window = win::WindowFromPoint(pointer);
     if (!window) {
-        win::SetCursor(Screen.Cursors(crDefault));
+        win::SetCursor(ApplicationHost().CursorHandle(crDefault));
         return;
     }
     win::POINT local = pointer;

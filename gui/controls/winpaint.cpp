@@ -4,7 +4,7 @@
 #include "gui/classes/exceptions.h"
 #include "gui/controls/scopeexit.h"
 #include "gui/controls/wincontrol.h"
-#include "gui/graphics/messages.h"
+#include "gui/graphics/errortexts.h"
 #include "platform/gdi/owned.h"
 
 #include <optional>

@@ -5,6 +5,7 @@
 #include "gui/extctrls/bevel.h"
 #include "gui/extctrls/image.h"
 #include "gui/extctrls/panel.h"
+#include "gui/graphics/colorident.h"
 
 void RegisterExtControlClasses() {
     RegisterControlClasses();
@@ -19,7 +20,8 @@ void RegisterExtControlClasses() {
             .Property("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth, 1)
             .Property("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth, 0)
             .Property("Caption", &TPanel::Caption, &TPanel::SetCaption, std::string())
-            .Color("Color", &TPanel::Color, &TPanel::SetColor, clBtnFace)
+            .Property("Color", &TPanel::Color, &TPanel::SetColor, clBtnFace)
+            .Idents(ColorIdents())
             .Stored([](const TPanel& panel) { return !panel.ParentColor(); });
     });
     RegisterClass<TImage, TGraphicControl>([](TClassBuilder<TImage>& c) {

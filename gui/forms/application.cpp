@@ -26,6 +26,15 @@ std::string ExecutableName() {
 TApplication::TApplication()
     : TComponent(nullptr), FTitle(ExecutableName()), FIcon(std::make_unique<TIcon>()) {
     FIcon->OnChange = [this](TObject*) { IconChanged(); };
+    InstallApplicationHost(*this);
+}
+
+TCursor TApplication::ScreenCursor() const {
+    return Screen.Cursor();
+}
+
+win::HCURSOR TApplication::CursorHandle(TCursor id) const {
+    return Screen.Cursors(id);
 }
 
 void TApplication::Initialize() {

@@ -8,6 +8,7 @@
 // would wait for input that cannot come.
 
 #include "gui/classes/component.h"
+#include "gui/controls/hosts.h"
 #include "gui/forms/customform.h"
 #include "gui/graphics/icon.h"
 #include "platform/window/types.h"
@@ -17,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-class TApplication : public TComponent {
+class TApplication : public TComponent, public TApplicationHost {
 public:
     TApplication();
 
@@ -66,7 +67,7 @@ public:
 
     // Called inside a catch block: shows the error being handled in the error box, or
     // rethrows it when it is EMessageLoopBlocked.
-    void HandleException(TObject* sender);
+    void HandleException(TObject* sender) override;
     // The standard error box: the error's message, with a full stop added when it ends in a
     // letter or digit, captioned with the title, owned by the main form.
     void ShowException(const std::exception& error);
@@ -75,6 +76,10 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    // The screen's cursors, as controls ask for them.
+    TCursor ScreenCursor() const override;
+    win::HCURSOR CursorHandle(TCursor id) const override;
+
     void LoadIcon();
     void IconChanged();
     bool ProcessMessage();

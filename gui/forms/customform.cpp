@@ -4,17 +4,14 @@
 
 #include "gui/classes/componentresource.h"
 #include "gui/classes/exceptions.h"
-#include "gui/controls/texts.h"
+#include "gui/controls/errortexts.h"
 #include "gui/forms/application.h"
 #include "gui/forms/screen.h"
 
 #include <algorithm>
 
 TCustomForm* GetParentForm(const TControl* control) {
-    const TControl* top = control;
-    while (top && top->Parent())
-        top = top->Parent();
-    return dynamic_cast<TCustomForm*>(const_cast<TControl*>(top));
+    return dynamic_cast<TCustomForm*>(HostForm(control));
 }
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), FIcon(std::make_unique<TIcon>()) {

@@ -6,7 +6,9 @@
 // runs OnCreate; an error OnCreate raises is shown in the application's error box and the
 // form is still created. OnShow runs each time the form is about to become visible.
 
+#include "gui/controls/hosts.h"
 #include "gui/controls/wincontrol.h"
+#include "gui/forms/modalresult.h"
 #include "gui/forms/windowicons.h"
 #include "gui/graphics/icon.h"
 
@@ -51,21 +53,10 @@ struct TEnumIdents<TPosition> {
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
-using TModalResult = int;
-constexpr TModalResult mrNone = 0;
-constexpr TModalResult mrOk = 1;
-constexpr TModalResult mrCancel = 2;
-constexpr TModalResult mrAbort = 3;
-constexpr TModalResult mrRetry = 4;
-constexpr TModalResult mrIgnore = 5;
-constexpr TModalResult mrYes = 6;
-constexpr TModalResult mrNo = 7;
-constexpr TModalResult mrAll = 8;
-
 using TCloseEvent = TEvent<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = TEvent<void(TObject* sender, bool& canClose)>;
 
-class TCustomForm : public TWinControl {
+class TCustomForm : public TWinControl, public TFocusHost {
 public:
     explicit TCustomForm(TComponent* owner);
     ~TCustomForm() override;
@@ -88,13 +79,13 @@ public:
     TWinControl* ActiveControl() const { return FActiveControl; }
     void SetActiveControl(TWinControl* control);
     // Makes control the active control and gives it the focus, activating the form.
-    void FocusControl(TWinControl* control);
+    void FocusControl(TWinControl* control) override;
     // Told by a control of the form that it has received the focus: OnExit of the one
     // before, OnEnter of this one, and CM_FOCUSCHANGED to every control of the form.
-    void SetFocusedControl(TWinControl* control);
+    void SetFocusedControl(TWinControl* control) override;
     // Forgets control (and what it holds) as the active control, as it goes away or can no
     // longer take the focus.
-    void DefocusControl(const TControl* control);
+    void DefocusControl(const TControl* control) override;
     // The form's window is the active one.
     bool Active() const { return FActive; }
     void SetFocus() override;

@@ -1,8 +1,8 @@
 // Closing forms and running them modally.
 
 #include "gui/classes/exceptions.h"
+#include "gui/controls/errortexts.h"
 #include "gui/controls/scopeexit.h"
-#include "gui/controls/texts.h"
 #include "gui/forms/application.h"
 #include "gui/forms/customform.h"
 #include "gui/forms/screen.h"

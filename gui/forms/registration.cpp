@@ -3,6 +3,7 @@
 #include "gui/classes/classbuilder.h"
 #include "gui/controls/registration.h"
 #include "gui/forms/customform.h"
+#include "gui/graphics/colorident.h"
 
 namespace {
 
@@ -14,7 +15,8 @@ void DescribeForm(TClassBuilder<TForm>& c) {
         .Property("Caption", &TForm::Caption, &TForm::SetCaption, std::string())
         .Property("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth)
         .Property("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
-        .Color("Color", &TForm::Color, &TForm::SetColor, clBtnFace)
+        .Property("Color", &TForm::Color, &TForm::SetColor, clBtnFace)
+        .Idents(ColorIdents())
         .Property("ParentFont", &TForm::ParentFont, &TForm::SetParentFont, false)
         .Property("Position", &TForm::Position, &TForm::SetPosition, poDesigned)
         .Property("Visible", &TForm::Visible, &TForm::SetVisible, false)

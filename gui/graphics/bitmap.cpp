@@ -4,7 +4,7 @@
 #include "gui/classes/filer.h"
 #include "gui/graphics/bitmapcanvas.h"
 #include "gui/graphics/bmpformat.h"
-#include "gui/graphics/messages.h"
+#include "gui/graphics/errortexts.h"
 
 namespace {
 

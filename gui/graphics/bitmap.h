@@ -4,8 +4,8 @@
 // palette formats, the BMP file format and the clipboard.
 
 #include "gui/graphics/bitmapimage.h"
+#include "gui/graphics/colors.h"
 #include "gui/graphics/graphic.h"
-#include "platform/gdi/syscolors.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #include "gui/graphics/bitmapimage.h"
 
 #include "gui/classes/exceptions.h"
+#include "gui/graphics/errortexts.h"
 #include "gui/graphics/memorydc.h"
-#include "gui/graphics/messages.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "gui/graphics/bmpformat.h"
 
 #include "gui/classes/exceptions.h"
-#include "gui/graphics/messages.h"
+#include "gui/graphics/errortexts.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,9 +3,9 @@
 // a bitmap. A monochrome pattern paints its set bits in the brush colour (the context's
 // background colour) and its clear bits in the font colour (the context's text colour).
 
+#include "gui/graphics/colors.h"
 #include "gui/graphics/graphicsobject.h"
 #include "platform/gdi/owned.h"
-#include "platform/gdi/syscolors.h"
 
 #include <memory>
 

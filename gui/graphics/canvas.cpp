@@ -1,8 +1,8 @@
 #include "gui/graphics/canvas.h"
 
 #include "gui/classes/exceptions.h"
+#include "gui/graphics/errortexts.h"
 #include "gui/graphics/graphic.h"
-#include "gui/graphics/messages.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 
 #include "gui/classes/exceptions.h"
 #include "gui/graphics/bitmap.h"
-#include "gui/graphics/messages.h"
+#include "gui/graphics/errortexts.h"
 #include "gui/graphics/picture.h"
 
 namespace {

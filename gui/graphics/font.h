@@ -3,11 +3,11 @@
 // first use and kept per style, so that switching between bold and regular while drawing and
 // measuring creates no font after the first use of each style.
 
-#include "gui/classes/idents.h"
+#include "gui/classes/identmaps.h"
 #include "gui/classes/set.h"
+#include "gui/graphics/colors.h"
 #include "gui/graphics/graphicsobject.h"
 #include "platform/gdi/owned.h"
-#include "platform/gdi/syscolors.h"
 
 #include <array>
 #include <string>

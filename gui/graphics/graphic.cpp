@@ -2,7 +2,7 @@
 
 #include "gui/classes/exceptions.h"
 #include "gui/classes/filer.h"
-#include "gui/graphics/messages.h"
+#include "gui/graphics/errortexts.h"
 
 void TGraphic::SetTransparent(bool value) {
     if (value == FTransparent)

@@ -2,7 +2,7 @@
 
 #include "gui/classes/exceptions.h"
 #include "gui/graphics/dib.h"
-#include "gui/graphics/messages.h"
+#include "gui/graphics/errortexts.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -2,8 +2,8 @@
 
 #include "gui/classes/exceptions.h"
 #include "gui/graphics/canvas.h"
+#include "gui/graphics/errortexts.h"
 #include "gui/graphics/icoformat.h"
-#include "gui/graphics/messages.h"
 #include "gui/graphics/picture.h"
 
 #include <optional>

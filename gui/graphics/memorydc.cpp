@@ -1,7 +1,7 @@
 #include "gui/graphics/memorydc.h"
 
 #include "gui/classes/exceptions.h"
-#include "gui/graphics/messages.h"
+#include "gui/graphics/errortexts.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "gui/graphics/pen.h"
 
 #include "gui/classes/exceptions.h"
-#include "gui/graphics/messages.h"
+#include "gui/graphics/errortexts.h"
 
 void TPen::Assign(const TPersistent* source) {
     const auto* pen = dynamic_cast<const TPen*>(source);

@@ -2,9 +2,9 @@
 // A pen: colour, width, line style and the raster mode lines are combined with. A pen of
 // style psClear or colour clNone draws nothing.
 
+#include "gui/graphics/colors.h"
 #include "gui/graphics/graphicsobject.h"
 #include "platform/gdi/owned.h"
-#include "platform/gdi/syscolors.h"
 
 enum TPenStyle { psSolid, psDash, psDot, psClear };
 enum TPenMode { pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmXor };

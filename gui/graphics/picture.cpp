@@ -3,7 +3,7 @@
 #include "gui/classes/exceptions.h"
 #include "gui/classes/format.h"
 #include "gui/graphics/bitmap.h"
-#include "gui/graphics/messages.h"
+#include "gui/graphics/errortexts.h"
 
 #include <filesystem>
 #include <typeinfo>

@@ -1,6 +1,7 @@
 #include "gui/graphics/registration.h"
 
 #include "gui/classes/classbuilder.h"
+#include "gui/graphics/colorident.h"
 #include "gui/graphics/font.h"
 
 #include <array>
@@ -19,7 +20,8 @@ void RegisterGraphicsClasses() {
     RegisterClass<TFont, TGraphicsObject>([](TClassBuilder<TFont>& c) {
         c.Property("Charset", &TFont::Charset, &TFont::SetCharset, gdi::DEFAULT_CHARSET)
             .Idents(CharsetIdents)
-            .Color("Color", &TFont::Color, &TFont::SetColor, clWindowText)
+            .Property("Color", &TFont::Color, &TFont::SetColor, clWindowText)
+            .Idents(ColorIdents())
             .Property("Height", &TFont::Height, &TFont::SetHeight, -11)
             .Property("Name", &TFont::Name, &TFont::SetName, std::string("Tahoma"))
             .Property("Style", &TFont::Style, &TFont::SetStyle, TFontStyles());

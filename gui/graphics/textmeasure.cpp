@@ -1,7 +1,7 @@
 #include "gui/graphics/textmeasure.h"
 
 #include "gui/classes/exceptions.h"
-#include "gui/graphics/messages.h"
+#include "gui/graphics/errortexts.h"
 
 TSize MeasureText(TFont& font, std::string_view text, gdi::UINT format, int width) {
     const gdi::TOwnedDC dc(gdi::CreateCompatibleDC(nullptr));

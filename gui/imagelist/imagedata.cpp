@@ -2,8 +2,8 @@
 
 #include "gui/classes/exceptions.h"
 #include "gui/graphics/dib.h"
-#include "gui/graphics/messages.h"
-#include "gui/imagelist/messages.h"
+#include "gui/graphics/errortexts.h"
+#include "gui/imagelist/errortexts.h"
 
 #include <cstring>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "gui/imagelist/imagelist.h"
 
 #include "gui/classes/exceptions.h"
-#include "gui/imagelist/messages.h"
+#include "gui/imagelist/errortexts.h"
 #include "gui/imagelist/platformcolour.h"
 
 #include <algorithm>

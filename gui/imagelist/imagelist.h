@@ -24,9 +24,9 @@
 #include "gui/classes/component.h"
 #include "gui/classes/event.h"
 #include "gui/classes/filer.h"
-#include "gui/classes/idents.h"
+#include "gui/classes/identmaps.h"
+#include "gui/graphics/colors.h"
 #include "platform/commctrl/imagelist.h"
-#include "platform/gdi/syscolors.h"
 
 #include <string_view>
 #include <vector>

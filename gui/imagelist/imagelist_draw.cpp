@@ -1,8 +1,8 @@
 #include "gui/classes/exceptions.h"
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/canvas.h"
+#include "gui/graphics/errortexts.h"
 #include "gui/graphics/icon.h"
-#include "gui/graphics/messages.h"
 #include "gui/imagelist/imagelist.h"
 #include "gui/imagelist/platformcolour.h"
 

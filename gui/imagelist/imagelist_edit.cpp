@@ -1,8 +1,8 @@
 #include "gui/classes/exceptions.h"
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/icon.h"
+#include "gui/imagelist/errortexts.h"
 #include "gui/imagelist/imagelist.h"
-#include "gui/imagelist/messages.h"
 
 namespace {
 

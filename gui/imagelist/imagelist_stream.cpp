@@ -1,4 +1,5 @@
 #include "gui/classes/classbuilder.h"
+#include "gui/graphics/colorident.h"
 #include "gui/imagelist/imagedata.h"
 #include "gui/imagelist/imagelist.h"
 #include "gui/imagelist/platformcolour.h"
@@ -7,8 +8,10 @@ namespace {
 
 void DescribeImageList(TClassBuilder<TCustomImageList>& c) {
     using L = TCustomImageList;
-    c.Color("BlendColor", &L::BlendColor, &L::SetBlendColor, clNone)
-        .Color("BkColor", &L::BkColor, &L::SetBkColor, clNone)
+    c.Property("BlendColor", &L::BlendColor, &L::SetBlendColor, clNone)
+        .Idents(ColorIdents())
+        .Property("BkColor", &L::BkColor, &L::SetBkColor, clNone)
+        .Idents(ColorIdents())
         .Property("AllocBy", &L::AllocBy, &L::SetAllocBy, 4)
         .Property("DrawingStyle", &L::DrawingStyle, &L::SetDrawingStyle, dsNormal)
         .Property("Height", &L::Height, &L::SetHeight, 16)

@@ -1,8 +1,8 @@
 #pragma once
 // Colours of the image lists as the platform list takes them.
 
+#include "gui/graphics/colors.h"
 #include "platform/commctrl/imagelist.h"
-#include "platform/gdi/syscolors.h"
 
 // clNone is no colour, clDefault the platform's default, anything else its RGB value.
 inline gdi::COLORREF PlatformColour(TColor colour) {

@@ -3,7 +3,7 @@
 #include "gui/classes/exceptions.h"
 #include "gui/controls/accelerator.h"
 #include "gui/controls/controlcanvas.h"
-#include "gui/controls/texts.h"
+#include "gui/controls/errortexts.h"
 #include "gui/forms/application.h"
 #include "gui/menus/menutracker.h"
 

@@ -2,6 +2,7 @@
 
 #include "gui/controls/accelerator.h"
 #include "gui/controls/controltext.h"
+#include "gui/forms/customform.h"
 #include "platform/gdi/owned.h"
 #include "platform/theme/theme.h"
 

@@ -9,7 +9,7 @@
 // 3D look.
 
 #include "gui/controls/customcontrol.h"
-#include "gui/forms/customform.h"
+#include "gui/forms/modalresult.h"
 
 class TButton : public TCustomControl {
 public:

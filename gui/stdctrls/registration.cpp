@@ -2,6 +2,7 @@
 
 #include "gui/classes/classbuilder.h"
 #include "gui/forms/registration.h"
+#include "gui/graphics/colorident.h"
 #include "gui/stdctrls/button.h"
 #include "gui/stdctrls/groupbox.h"
 #include "gui/stdctrls/label.h"
@@ -10,7 +11,8 @@
 namespace {
 
 void DescribeListBox(TClassBuilder<TListBox>& c) {
-    c.Color("Color", &TListBox::Color, &TListBox::SetColor, clWindow)
+    c.Property("Color", &TListBox::Color, &TListBox::SetColor, clWindow)
+        .Idents(ColorIdents())
         .Property("ItemHeight", &TListBox::ItemHeight, &TListBox::SetItemHeight, 16)
         .Property("Items", &TListBox::Items)
         .Property("Style", &TListBox::Style, &TListBox::SetStyle, lbStandard)
@@ -30,7 +32,8 @@ void DescribeLabel(TClassBuilder<TLabel>& c) {
     c.Property("Alignment", &TLabel::Alignment, &TLabel::SetAlignment, taLeftJustify)
         .Property("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize, true)
         .Property("Caption", &TLabel::Caption, &TLabel::SetCaption, std::string())
-        .Color("Color", &TLabel::Color, &TLabel::SetColor)
+        .Property("Color", &TLabel::Color, &TLabel::SetColor)
+        .Idents(ColorIdents())
         .Stored([](const TLabel& label) { return !label.ParentColor(); })
         .Property("ParentColor", &TLabel::ParentColor, &TLabel::SetParentColor, true)
         .Property("ShowAccelChar", &TLabel::ShowAccelChar, &TLabel::SetShowAccelChar, true)
@@ -40,7 +43,8 @@ void DescribeLabel(TClassBuilder<TLabel>& c) {
 
 void DescribeGroupBox(TClassBuilder<TGroupBox>& c) {
     c.Property("Caption", &TGroupBox::Caption, &TGroupBox::SetCaption, std::string())
-        .Color("Color", &TGroupBox::Color, &TGroupBox::SetColor)
+        .Property("Color", &TGroupBox::Color, &TGroupBox::SetColor)
+        .Idents(ColorIdents())
         .Stored([](const TGroupBox& box) { return !box.ParentColor(); })
         .Property("ParentColor", &TGroupBox::ParentColor, &TGroupBox::SetParentColor, true);
 }

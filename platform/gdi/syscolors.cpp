@@ -68,9 +68,3 @@ HBRUSH GetSysColorBrush(int index) {
 }
 
 } // namespace gdi
-
-gdi::COLORREF ColorToRGB(TColor colour) {
-    if ((colour & 0xFF000000) == clSystemColor)
-        return gdi::GetSysColor(int(colour & 0xFF));
-    return colour;
-}

@@ -1,7 +1,7 @@
 // Selecting and releasing the backend.
 
-#include "platform/window/core.h"
 #include "platform/window/headless.h"
+#include "platform/window/internals.h"
 #include "platform/window/make_backend.h"
 
 namespace win {

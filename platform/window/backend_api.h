@@ -78,7 +78,7 @@ public:
     virtual void Present(HWND window, const TSurface& surface, const RECT& area) = 0;
     virtual void ShowCursor(int resource) = 0;
     // Returns when input may have arrived or the timeout (milliseconds) has passed; input is
-    // handed to QueueInput, window changes to the Backend* calls in core.h.
+    // handed to QueueInput, window changes to the Backend* calls in internals.h.
     virtual void Wait(std::optional<DWORD> timeout) = 0;
 };
 

@@ -1,6 +1,6 @@
 // Classes, creation and destruction of windows.
 
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,6 @@
 // System cursors and the cursor shown now.
 
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 
 #include <iterator>
 

@@ -1,6 +1,6 @@
 // The default handling of messages.
 
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 
 namespace win {
 

@@ -1,7 +1,7 @@
 // 3D edges and the frames of child windows.
 
 #include "platform/gdi/syscolors.h"
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 
 namespace win {
 

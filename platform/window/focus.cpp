@@ -1,6 +1,6 @@
 // Activation, keyboard focus and mouse capture.
 
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 // The headless backend: offscreen surfaces, a settable clock and injected input.
 
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 #include "platform/window/make_backend.h"
 
 #include <unordered_map>

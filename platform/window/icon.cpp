@@ -1,7 +1,7 @@
 // The icons of windows: the handles WM_SETICON gives a window, and what its top-level window
 // shows of them through the backend.
 
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 
 #include <utility>
 

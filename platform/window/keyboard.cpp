@@ -1,7 +1,7 @@
 // Keyboard input: key state, key and character messages for the focus window.
 
 #include "platform/gdi/utf8.h"
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 #include "platform/window/rects.h"
 
 namespace win::detail {

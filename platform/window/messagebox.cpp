@@ -1,7 +1,7 @@
 // The platform's modal message box.
 
 #include "platform/gdi/syscolors.h"
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 #include "platform/window/messagebox_parts.h"
 #include "platform/window/rects.h"
 

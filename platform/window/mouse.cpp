@@ -1,6 +1,6 @@
 // Mouse input: the one place that decides which window receives the pointer's messages.
 
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 
 #include <cstdlib>
 #include <utility>

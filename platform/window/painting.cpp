@@ -1,6 +1,6 @@
 // Update regions, paint messages, device contexts on window surfaces and presentation.
 
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 #include "platform/window/rects.h"
 
 #include <algorithm>

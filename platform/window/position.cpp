@@ -1,6 +1,6 @@
 // Geometry: rectangles, coordinate mapping, moving, sizing and stacking.
 
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 #include "platform/window/rects.h"
 
 #include <algorithm>

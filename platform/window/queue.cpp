@@ -1,6 +1,6 @@
 // The message queue: posting, sending, retrieval and dispatch.
 
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 
 #include <algorithm>
 

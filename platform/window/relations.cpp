@@ -1,6 +1,6 @@
 // Window properties and the relations between windows.
 
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 
 #include <algorithm>
 #include <cstring>

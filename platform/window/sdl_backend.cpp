@@ -1,7 +1,7 @@
 // The SDL backend: one SDL window per top-level window, presenting its surface, and SDL's
 // input turned into the window system's input records.
 
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 #include "platform/window/make_backend.h"
 #include "platform/window/sdl_display.h"
 #include "platform/window/sdl_keys.h"

@@ -1,4 +1,4 @@
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 
 namespace win::detail {
 

@@ -1,6 +1,6 @@
 // Timers: WM_TIMER comes when nothing else is waiting and a timer is due.
 
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 
 #include <algorithm>
 

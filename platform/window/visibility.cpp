@@ -1,6 +1,6 @@
 // Showing, hiding, minimising, maximising and enabling windows.
 
-#include "platform/window/core.h"
+#include "platform/window/internals.h"
 
 namespace win::detail {
 

@@ -5,9 +5,9 @@
 #include "buttons/bitbtn.h"
 #include "buttons/registration.h"
 #include "glyphs.h"
-#include "gui/classes/layouttext.h"
 #include "gui/classes/reader.h"
 #include "gui/classes/writer.h"
+#include "tools/layoutc/layouttext.h"
 
 #include <gtest/gtest.h>
 

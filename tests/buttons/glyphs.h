@@ -5,13 +5,15 @@
 #include "gui/graphics/bitmap.h"
 #include "gui/graphics/canvas.h"
 
+#include <cstddef>
+#include <iterator>
 #include <memory>
 #include <vector>
 
 namespace buttontest {
 
 constexpr TColor kKey = clFuchsia;
-// The colours of cells 1 to 4.
+// The colours of cells 1 to 4; a longer strip repeats them.
 constexpr TColor kCellColours[] = {clRed, clLime, clBlue, clYellow};
 
 // cells square cells of size x size: each a solid square of its colour inset by one pixel
@@ -22,7 +24,7 @@ inline std::unique_ptr<TBitmap> GlyphStrip(int cells, int size = 16) {
     canvas.Brush().SetColor(kKey);
     canvas.FillRect(Rect(0, 0, cells * size, size));
     for (int cell = 0; cell < cells; ++cell) {
-        canvas.Brush().SetColor(kCellColours[cell]);
+        canvas.Brush().SetColor(kCellColours[std::size_t(cell) % std::size(kCellColours)]);
         canvas.FillRect(Rect(cell * size + 1, 1, (cell + 1) * size - 1, size - 1));
     }
     return strip;

@@ -6,7 +6,7 @@
 #include "buttons/colors.h"
 #include "gui/extctrls/panel.h"
 #include "platform/theme/theme.h"
-#include "tests/gdi/canvas.h"
+#include "tests/platform/gdi/canvas.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

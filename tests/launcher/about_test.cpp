@@ -108,14 +108,14 @@ TEST_F(About, UnderAnotherTitleTheAddressesAreEmptyAndTheWebItemOpensNothing) {
     Click(*Window->ButtonHelp, 5, 5);
     EXPECT_EQ(Starts("opener"), 0); // the shell is handed the empty address
     EXPECT_TRUE(Boxes.empty());
-    const std::unique_ptr<TFormAbout> about(new TFormAbout(*Window));
+    const std::unique_ptr<TFormAbout> about(new TFormAbout(Window, Window->AboutSubject()));
     EXPECT_EQ(about->LabalTitle->Caption(), "Media Tools ");
     EXPECT_EQ(about->LabelWeb->Caption(), "");
 }
 
 TEST_F(About, EveryControlIsWhereTheLayoutPutsIt) {
     Open();
-    const std::unique_ptr<TFormAbout> about(new TFormAbout(*Window));
+    const std::unique_ptr<TFormAbout> about(new TFormAbout(Window, Window->AboutSubject()));
     EXPECT_EQ(about->ClientWidth(), 523);
     EXPECT_EQ(about->ClientHeight(), 298);
     const std::pair<TControl*, TRect> places[] = {
@@ -159,7 +159,7 @@ TEST_F(About, TheTextsComeFromTheVersionFileTheYearAndTheMainWindow) {
     WriteVersionFile("[OTHER]\nVersion=9\n[SYSTEM]\nVersion = 2.1\nCompany=Acme & Sons\n");
     Open();
     {
-        const std::unique_ptr<TFormAbout> about(new TFormAbout(*Window));
+        const std::unique_ptr<TFormAbout> about(new TFormAbout(Window, Window->AboutSubject()));
         EXPECT_EQ(about->Caption(), "About Brenlow");
         EXPECT_EQ(about->LabalTitle->Caption(), "Brenlow 2.1");
         EXPECT_TRUE(EndsWith(about->LabelCopyright->Caption(), "-" + ThisYear() + " Acme & Sons"))
@@ -169,7 +169,7 @@ TEST_F(About, TheTextsComeFromTheVersionFileTheYearAndTheMainWindow) {
         EXPECT_EQ(about->LabelSupportEmail->Caption(), Window->SupportEmailAddress);
     }
     fs::remove(Tools / VersionFileName);
-    const std::unique_ptr<TFormAbout> about(new TFormAbout(*Window));
+    const std::unique_ptr<TFormAbout> about(new TFormAbout(Window, Window->AboutSubject()));
     EXPECT_EQ(about->LabalTitle->Caption(), "Brenlow ");
     EXPECT_TRUE(EndsWith(about->LabelCopyright->Caption(), "-" + ThisYear() + " "));
     EXPECT_EQ(about->LabelVersion->Caption(), "");

@@ -6,7 +6,7 @@
 #include "mainwindow.h"
 #include "platform/system/answers.h"
 #include "platform/theme/theme.h"
-#include "tests/gdi/canvas.h"
+#include "tests/platform/gdi/canvas.h"
 
 #include <optional>
 

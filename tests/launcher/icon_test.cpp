@@ -54,7 +54,7 @@ TEST_F(ProgramIcon, TheMainWindowAndTheAboutWindowShowTheArtwork) {
         win::SendMessage(Window->Handle(), win::WM_GETICON, win::ICON_SMALL, 0));
     EXPECT_EQ(commctrl::ReadIconRgba(smallHandle), small);
 
-    const std::unique_ptr<TFormAbout> about(new TFormAbout(*Window));
+    const std::unique_ptr<TFormAbout> about(new TFormAbout(Window, Window->AboutSubject()));
     EXPECT_EQ(Headless->Icon(about->Handle()), large);
 }
 

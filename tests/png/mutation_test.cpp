@@ -6,7 +6,7 @@
 #include "png/errors.h"
 #include "png/framing.h"
 #include "png/pngobject.h"
-#include "tests/gdi/canvas.h"
+#include "tests/platform/gdi/canvas.h"
 #include "tests/png/png_test_support.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "png/errors.h"
 #include "png/pngobject.h"
 #include "png/registry.h"
-#include "tests/gdi/canvas.h"
+#include "tests/platform/gdi/canvas.h"
 #include "tests/png/png_test_support.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "gui/graphics/canvas.h"
 #include "png/errors.h"
 #include "png/pngobject.h"
-#include "tests/gdi/canvas.h"
+#include "tests/platform/gdi/canvas.h"
 #include "tests/png/png_test_support.h"
 
 #include <array>

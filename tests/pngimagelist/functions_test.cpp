@@ -3,7 +3,7 @@
 
 #include "gui/graphics/icon.h"
 #include "png/format.h"
-#include "tests/commctrl/pixels.h"
+#include "tests/platform/commctrl/pixels.h"
 #include "tests/pngimagelist/helpers.h"
 
 #include <gtest/gtest.h>

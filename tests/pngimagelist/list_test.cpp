@@ -4,8 +4,8 @@
 #include "gui/classes/exceptions.h"
 #include "gui/classes/strings.h"
 #include "gui/graphics/icon.h"
-#include "gui/imagelist/messages.h"
-#include "tests/commctrl/pixels.h"
+#include "gui/imagelist/errortexts.h"
+#include "tests/platform/commctrl/pixels.h"
 #include "tests/pngimagelist/helpers.h"
 
 #include <gtest/gtest.h>

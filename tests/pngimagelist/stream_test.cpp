@@ -2,11 +2,11 @@
 // the text layout with PNG files), and streams that hold bad data.
 
 #include "gui/classes/classbuilder.h"
-#include "gui/classes/layouttext.h"
 #include "gui/classes/streamformat.h"
-#include "tests/gui/streamio.h"
+#include "tests/gui/classes/streamio.h"
 #include "tests/pngimagelist/helpers.h"
 #include "tests/support/standins.h"
+#include "tools/layoutc/layouttext.h"
 
 #include <algorithm>
 #include <cstring>

@@ -4,8 +4,8 @@
 // layoutc --text <stream.bin>: prints the text form of a binary form stream.
 
 #include "gui/classes/exceptions.h"
-#include "gui/classes/layouttext.h"
 #include "gui/classes/stream.h"
+#include "tools/layoutc/layouttext.h"
 
 #include <filesystem>
 #include <fstream>

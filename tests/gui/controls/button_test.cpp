@@ -7,7 +7,7 @@
 #include "gui/stdctrls/listbox.h"
 #include "platform/system/answers.h"
 #include "platform/theme/theme.h"
-#include "tests/gdi/canvas.h"
+#include "tests/platform/gdi/canvas.h"
 
 namespace guitest {
 namespace {

@@ -2,7 +2,7 @@
 // long as the windows use them.
 
 #include "fixture.h"
-#include "tests/graphics/icofile.h"
+#include "tests/gui/graphics/icofile.h"
 
 #include <memory>
 
