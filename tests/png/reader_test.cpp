@@ -588,7 +588,9 @@ TEST(Registry, TheFirstClassRegisteredForATypeIsChosen) {
                        .Bytes());
     EXPECT_NE(dynamic_cast<TChunkteSt*>(image.Chunks().Item(1)), nullptr);
     EXPECT_NE(dynamic_cast<TChunktEXt*>(image.Chunks().Item(2)), nullptr);
-    EXPECT_EQ(typeid(*CreateChunkFor(&image, MakeChunkType("abCD"))), typeid(TChunk));
+    const auto unknown = CreateChunkFor(&image, MakeChunkType("abCD"));
+    const TChunk& chunk = *unknown;
+    EXPECT_EQ(typeid(chunk), typeid(TChunk));
 }
 
 TEST(Image, NewObjectHasNoHeader) {
