@@ -2,6 +2,7 @@
 // 658 x 478 surface.
 
 #include "platform/gdi/owned.h"
+#include "tests/platform/gdi/canvas.h"
 
 #include <benchmark/benchmark.h>
 #include <vector>
@@ -13,14 +14,6 @@ using namespace gdi;
 constexpr int kWidth = 658;
 constexpr int kHeight = 478;
 
-BITMAPINFO Info(int width, int height, int bitsPerPixel) {
-    BITMAPINFO info{};
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biBitCount = WORD(bitsPerPixel);
-    return info;
-}
-
 // A bitmap selected into its own memory context, filled with a gradient.
 struct TSurface {
     TOwnedBitmap Bitmap;
@@ -30,7 +23,7 @@ struct TSurface {
         SelectObject(DC.Get(), Bitmap.Get());
     }
     static TSurface Colour(int width = kWidth, int height = kHeight) {
-        const BITMAPINFO info = Info(width, -height, 32);
+        const BITMAPINFO info = test::DibInfo(width, -height, 32);
         void* bits = nullptr;
         TSurface s(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits));
         auto* words = static_cast<std::uint32_t*>(bits);
@@ -83,7 +76,7 @@ void BM_StretchBltTwice(benchmark::State& state) {
 }
 
 void BM_StretchDIBits24(benchmark::State& state) {
-    const BITMAPINFO info = Info(kWidth, kHeight, 24);
+    const BITMAPINFO info = test::DibInfo(kWidth, kHeight, 24);
     const std::size_t stride = (std::size_t(kWidth) * 3 + 3) / 4 * 4;
     std::vector<std::uint8_t> bits(stride * kHeight, 0x5A);
     TSurface dst = TSurface::Colour();

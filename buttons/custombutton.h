@@ -59,7 +59,6 @@ protected:
     // The parent shows through the corners: the background is erased by EraseToParent.
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool value) { Store(FTransparent, value); }
-    bool Dragging() const { return FDragging; }
     void SetPressedLook(bool value) { FPressedLook = value; }
 
     // Stores a property and asks for a repaint when it changed.

@@ -124,10 +124,7 @@ public:
     gdi::RGBQUAD* ColourTable() { return FDibInfo.bmiColors; }
     const gdi::RGBQUAD* ColourTable() const { return FDibInfo.bmiColors; }
     int DibBitsPerPixel() const { return FDibInfo.bmiHeader.biBitCount; }
-    std::uint32_t RowStride() const { return FRowStride; }
     std::uint8_t* Pixels() const { return FPixels; }
-    std::uint8_t* AlphaPlane() const { return FAlphaPlane.Data(); }
-    gdi::HBITMAP DibHandle() const { return FDibHandle.Get(); }
     // Image row y (0 = top) of the bottom-up DIB; y must be below the height.
     std::uint8_t* PixelRow(std::uint32_t y) const {
         return FPixels + std::size_t(FRowStride) * (FHeight - 1 - y);

@@ -1,5 +1,5 @@
-// Drawing a PNG image onto a device context: an opaque stretched copy, a colour-keyed copy
-// through a monochrome mask, or a per-pixel blend over what the device already shows.
+// Drawing a PNG image onto a device context: an opaque stretched copy, a colour-keyed copy,
+// or a per-pixel blend over what the device already shows.
 
 #include "png/errors.h"
 #include "png/pngobject.h"
@@ -131,10 +131,7 @@ TOwnedBitmap ImagePart(HDC dc, HDC scratch, const TChunkIHDR& header, const RECT
     return bitmap;
 }
 
-// The platform's raster operations do all per-pixel work: a mask of the key colour cuts
-// the background open where the image is opaque and the image where it is transparent,
-// and the two are ORed together. Stretched, the whole image takes part, as the mask is
-// stretched back onto it; at its own size, only the part the device shows.
+// Stretched, the whole image takes part; at its own size, only the part the device shows.
 void DrawColourKeyed(HDC dc, const RECT& r, const TChunkIHDR& header, COLORREF key) {
     if (r.Width() <= 0 || r.Height() <= 0)
         return;
@@ -145,30 +142,11 @@ void DrawColourKeyed(HDC dc, const RECT& r, const TChunkIHDR& header, COLORREF k
     const RECT part =
         stretched ? RECT{0, 0, int(header.Width()), int(header.Height())}
                   : RECT{d.left - r.left, d.top - r.top, d.right - r.left, d.bottom - r.top};
-    const int w = d.Width(), h = d.Height();
-    const int sw = part.Width(), sh = part.Height();
     TOwnedDC source(CheckedDC(CreateCompatibleDC(dc)));
     TOwnedBitmap image = ImagePart(dc, source.Get(), header, part);
     TSelection selectImage(source.Get(), image.Get());
-    TOwnedDC inverted(CheckedDC(CreateCompatibleDC(dc)));
-    TOwnedDC mask(CheckedDC(CreateCompatibleDC(dc)));
-    TOwnedDC merged(CheckedDC(CreateCompatibleDC(dc)));
-    TOwnedBitmap invertedBitmap(CheckedBitmap(CreateBitmap(w, h, 1, 1, nullptr)));
-    TOwnedBitmap maskBitmap(CheckedBitmap(CreateBitmap(w, h, 1, 1, nullptr)));
-    TOwnedBitmap mergedBitmap(CheckedBitmap(CreateCompatibleBitmap(dc, w, h)));
-    TSelection selectInverted(inverted.Get(), invertedBitmap.Get());
-    TSelection selectMask(mask.Get(), maskBitmap.Get());
-    TSelection selectMerged(merged.Get(), mergedBitmap.Get());
-
-    const COLORREF oldBackground = SetBkColor(source.Get(), key);
-    StretchBlt(mask.Get(), 0, 0, w, h, source.Get(), 0, 0, sw, sh, SRCCOPY);
-    SetBkColor(source.Get(), oldBackground);
-    BitBlt(inverted.Get(), 0, 0, w, h, mask.Get(), 0, 0, NOTSRCCOPY);
-    BitBlt(merged.Get(), 0, 0, w, h, dc, d.left, d.top, SRCCOPY);
-    BitBlt(merged.Get(), 0, 0, w, h, mask.Get(), 0, 0, SRCAND);
-    StretchBlt(source.Get(), 0, 0, sw, sh, inverted.Get(), 0, 0, w, h, SRCAND);
-    StretchBlt(merged.Get(), 0, 0, w, h, source.Get(), 0, 0, sw, sh, SRCPAINT);
-    BitBlt(dc, d.left, d.top, w, h, merged.Get(), 0, 0, SRCCOPY);
+    TransparentBlt(dc, d.left, d.top, d.Width(), d.Height(), source.Get(), 0, 0, part.Width(),
+                   part.Height(), key);
 }
 
 // The device pixels under the visible part of the image are read once into a 32-bit scratch

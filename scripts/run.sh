@@ -12,20 +12,12 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec "$program"
 fi
 
+source scripts/xvfb.sh
 screenshot="$PWD/$build_dir/screenshot.png"
-display_file="$(mktemp)"
-xvfb=""
+scratch="$(mktemp -d)"
 program_pid=""
-trap 'kill $program_pid $xvfb 2>/dev/null || true; wait 2>/dev/null || true; rm -f "$display_file"' EXIT
-# Xvfb chooses a free display and writes its number to descriptor 3.
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$display_file" ] && break
-    sleep 0.1
-done
-[ -s "$display_file" ] || { echo "The virtual display did not start" >&2; exit 1; }
-export DISPLAY=":$(tr -d '[:space:]' <"$display_file")"
+trap 'kill $program_pid 2>/dev/null || true; stop_xvfb; wait 2>/dev/null || true; rm -rf "$scratch"' EXIT
+start_xvfb "$scratch" /dev/null || { echo "The virtual display did not start" >&2; exit 1; }
 
 "$program" &
 program_pid=$!

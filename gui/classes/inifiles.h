@@ -11,7 +11,6 @@ class TIniFile : public TObject {
 public:
     explicit TIniFile(std::string fileName) : FFileName(std::move(fileName)) {}
 
-    const std::string& FileName() const { return FFileName; }
     // The value of ident in section, or defaultValue when the file, the section or the key
     // is missing. Names compare without regard to case; values are trimmed.
     std::string ReadString(const std::string& section, const std::string& ident,

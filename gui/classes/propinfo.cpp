@@ -10,13 +10,6 @@ TClassInfo::TClassInfo(std::string name, std::type_index type, const TClassInfo*
     : FName(std::move(name)), FType(type), FParent(parent), FDepth(parent ? parent->FDepth + 1 : 0),
       FIsInstance(isInstance), FFactory(factory) {}
 
-bool TClassInfo::InheritsFrom(const TClassInfo& ancestor) const {
-    for (const TClassInfo* info = this; info; info = info->FParent)
-        if (info == &ancestor)
-            return true;
-    return false;
-}
-
 TComponent* TClassInfo::CreateComponent(TComponent* owner) const {
     return FFactory ? FFactory(owner) : nullptr;
 }

@@ -103,12 +103,10 @@ public:
     // The number of registered ancestors.
     int Depth() const { return FDepth; }
     bool IsInstance(const TPersistent& object) const { return FIsInstance(&object); }
-    bool InheritsFrom(const TClassInfo& ancestor) const;
 
     // A new component of this class owned by owner; null for a class that is not a
     // creatable component.
     TComponent* CreateComponent(TComponent* owner) const;
-    bool CanCreateComponent() const { return FFactory != nullptr; }
 
     // The property of that name (without regard to case) of this class or an ancestor; a
     // class's own declaration hides an ancestor's.

@@ -59,10 +59,6 @@ bool TValueReader::ReadBoolean() {
     return type == vaTrue;
 }
 
-double TValueReader::ReadFloat() {
-    return ReadFloatBody(ReadValue());
-}
-
 std::string TValueReader::ReadString() {
     return ReadStringBody(ReadValue());
 }
@@ -70,11 +66,6 @@ std::string TValueReader::ReadString() {
 std::string TValueReader::ReadIdent() {
     CheckValue(vaIdent);
     return ReadStr();
-}
-
-std::vector<std::string> TValueReader::ReadSet() {
-    CheckValue(vaSet);
-    return ReadSetBody();
 }
 
 std::vector<std::uint8_t> TValueReader::ReadBinary() {

@@ -34,14 +34,12 @@ public:
     void ReadListEnd() { CheckValue(vaNull); }
 
     // Each reads one tagged value of its kind and raises EReadError "Invalid property
-    // value" for a value of another kind. Integers accept every integer width; floats
-    // also accept integers; strings accept every string encoding, returned as UTF-8.
+    // value" for a value of another kind. Integers accept every integer width; strings
+    // accept every string encoding, returned as UTF-8.
     std::int64_t ReadInteger();
     bool ReadBoolean();
-    double ReadFloat();
     std::string ReadString();
     std::string ReadIdent();
-    std::vector<std::string> ReadSet();
     std::vector<std::uint8_t> ReadBinary();
     // Reads past one value of any kind.
     void SkipValue();

@@ -32,10 +32,6 @@ int TPageControl::ActivePageIndex() const {
     return FActivePage ? FActivePage->PageIndex() : -1;
 }
 
-void TPageControl::SetActivePageIndex(int value) {
-    SetActivePage(value >= 0 && value < PageCount() ? FPages[std::size_t(value)] : nullptr);
-}
-
 void TPageControl::SetActivePage(TTabSheet* page) {
     if (page && page->FPageControl != this)
         return;

@@ -54,9 +54,8 @@ public:
     // active page. A sheet of another page control is ignored.
     TTabSheet* ActivePage() const { return FActivePage; }
     void SetActivePage(TTabSheet* page);
-    // The active page's index, -1 for none; an index outside the pages shows none.
+    // The active page's index, -1 for none.
     int ActivePageIndex() const;
-    void SetActivePageIndex(int value);
     // The page after (or before) the active one, wrapping around, as the user selects it.
     void SelectNextPage(bool goForward);
 

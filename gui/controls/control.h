@@ -91,7 +91,6 @@ public:
     void SetParentBiDiMode(bool value);
     // Alignments are mirrored: left becomes right.
     bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
-    bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
     // The cursor shown over the control while the screen's cursor is crDefault.
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor value);

@@ -4,7 +4,7 @@
 //
 // The window is created when it is first needed and its parent's window exists (HandleNeeded);
 // a control's children get theirs with it. Destroying the window (DestroyHandle) keeps the
-// control and everything it holds, so RecreateWnd can build it again.
+// control and everything it holds, so HandleNeeded can build it again.
 //
 // Keys reach the focused control in two passes. Before a key message is translated and
 // dispatched, the message loop sends it as CN_KEYDOWN (CN_CHAR...): Tab, the arrows, Enter
@@ -50,8 +50,6 @@ public:
     // The window if it exists; null otherwise (nothing is created).
     win::HWND WindowHandle() const { return FHandle; }
     void HandleNeeded();
-    // Destroys the window and creates it again with the current properties.
-    void RecreateWnd();
     // The control and all its parents are visible (and the form's window is shown).
     bool Showing() const;
 

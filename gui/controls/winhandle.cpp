@@ -132,13 +132,6 @@ void TWinControl::DestroyWnd() {
         WindowDestroyed();
 }
 
-void TWinControl::RecreateWnd() {
-    if (!FHandle)
-        return;
-    DestroyHandle();
-    CreateHandle();
-}
-
 void TWinControl::WindowDestroyed() {
     Windows().erase(FHandle);
     FHandle = nullptr;

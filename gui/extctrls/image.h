@@ -16,7 +16,6 @@ public:
     // Loading a file into the picture (Picture()->LoadFromFile) picks the graphic class by
     // the file's extension; the control repaints when the picture changes.
     TPicture* Picture() const { return FPicture.get(); }
-    void SetPicture(const TPicture* value) { FPicture->Assign(value); }
     bool Center() const { return FCenter; }
     void SetCenter(bool value);
     bool Stretch() const { return FStretch; }

@@ -5,7 +5,6 @@
 #include "gui/graphics/bitmapcanvas.h"
 #include "gui/graphics/bmpformat.h"
 #include "gui/graphics/errortexts.h"
-#include "gui/graphics/memorydc.h"
 
 namespace {
 
@@ -64,29 +63,12 @@ void TBitmap::Draw(TCanvas& canvas, const TRect& rect) {
     own.RequiredState({csHandleValid, csBrushValid});
     const gdi::HDC dest = canvas.FHandle;
     const gdi::HDC source = own.FHandle;
-    if (Transparent())
-        DrawTransparent(dest, rect, source);
-    else
+    if (!Transparent())
         gdi::StretchBlt(dest, rect.Left, rect.Top, rect.Width(), rect.Height(), source, 0, 0,
                         Width(), Height(), canvas.CopyMode());
-}
-
-// The mask, made at the destination's size by the same stretch as the image, holds 1 where
-// the bitmap has the key colour: there the destination is kept.
-void TBitmap::DrawTransparent(gdi::HDC dest, const TRect& rect, gdi::HDC source) {
-    if (rect.IsEmpty())
-        return;
-    const gdi::COLORREF key = ColorToRGB(TransparentColor());
-    gdi::TOwnedBitmap mask(gdi::CreateBitmap(rect.Width(), rect.Height(), 1, 1, nullptr));
-    if (!mask)
-        throw EOutOfResources(SOutOfResources);
-    TMemoryDC maskDC(mask.Get());
-    const gdi::COLORREF background = gdi::SetBkColor(source, key);
-    gdi::StretchBlt(maskDC.Get(), 0, 0, rect.Width(), rect.Height(), source, 0, 0, Width(),
-                    Height(), gdi::SRCCOPY);
-    gdi::SetBkColor(source, background);
-    gdi::MaskedStretchBlt(dest, rect.Left, rect.Top, rect.Width(), rect.Height(), source, 0, 0,
-                          Width(), Height(), maskDC.Get(), 0, 0);
+    else if (!rect.IsEmpty())
+        gdi::TransparentBlt(dest, rect.Left, rect.Top, rect.Width(), rect.Height(), source, 0, 0,
+                            Width(), Height(), ColorToRGB(TransparentColor()));
 }
 
 void TBitmap::DefineProperties(TFiler& filer) {
@@ -239,12 +221,6 @@ void TBitmap::SetTransparentColor(TColor value) {
     FTransparentColor = value;
     FTransparentMode = mode;
     Changed();
-}
-
-void TBitmap::SetTransparentMode(TTransparentMode value) {
-    if (value == FTransparentMode)
-        return;
-    SetTransparentColor(value == tmAuto ? clDefault : TransparentColor());
 }
 
 void TBitmap::HandleNeeded() {

@@ -98,7 +98,6 @@ public:
     // Fixes the key colour (tmFixed); clDefault returns to tmAuto.
     void SetTransparentColor(TColor value);
     TTransparentMode TransparentMode() const { return FTransparentMode; }
-    void SetTransparentMode(TTransparentMode value);
 
 private:
     friend class TBitmapCanvas;
@@ -111,7 +110,6 @@ private:
     // Puts a new image in place of the current one and reports the change.
     void ReplaceImage(TBitmapImage image);
     gdi::COLORREF FillColor() const;
-    void DrawTransparent(gdi::HDC dest, const TRect& rect, gdi::HDC source);
 
     TBitmapImage FImage;
     gdi::TOwnedPalette FPalette;

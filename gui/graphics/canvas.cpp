@@ -82,13 +82,6 @@ void TCanvas::Changed() {
         OnChange(this);
 }
 
-TRect TCanvas::ClipRect() {
-    RequiredState({csHandleValid});
-    gdi::RECT box;
-    gdi::GetClipBox(FHandle, &box);
-    return FromRECT(box);
-}
-
 TColor TCanvas::Pixels(int x, int y) {
     RequiredState({csHandleValid});
     return gdi::GetPixel(FHandle, x, y);

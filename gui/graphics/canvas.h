@@ -59,19 +59,14 @@ public:
     TFont& Font() { return FFont; }
     void SetFont(const TFont& value) { FFont.Assign(&value); }
     TPen& Pen() { return FPen; }
-    void SetPen(const TPen& value) { FPen.Assign(&value); }
     TBrush& Brush() { return FBrush; }
-    void SetBrush(const TBrush& value) { FBrush.Assign(&value); }
     TCopyMode CopyMode() const { return FCopyMode; }
     void SetCopyMode(TCopyMode value) { FCopyMode = value; }
 
-    // The clip box in logical coordinates.
-    TRect ClipRect();
     // The colour at a point; CLR_INVALID outside the surface.
     TColor Pixels(int x, int y);
     void SetPixels(int x, int y, TColor colour);
     TPoint PenPos();
-    void SetPenPos(const TPoint& value) { MoveTo(value.X, value.Y); }
 
     void MoveTo(int x, int y);
     // A line with the pen from the pen position to (x, y), end point excluded.
@@ -99,8 +94,6 @@ public:
     void StretchDraw(const TRect& rect, TGraphic* graphic);
     // Copies (stretching as needed) source of another canvas onto dest with CopyMode.
     void CopyRect(const TRect& dest, TCanvas& canvas, const TRect& source);
-    // Deselects the pen, brush and font so that the next operation selects them afresh.
-    void Refresh() { DeselectHandles(); }
 
     std::function<void(TObject* sender)> OnChange;
     std::function<void(TObject* sender)> OnChanging;

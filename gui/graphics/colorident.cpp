@@ -60,12 +60,3 @@ constexpr std::array Colors = {
 TIdentMap ColorIdents() {
     return Colors;
 }
-
-std::optional<TColor> IdentToColor(std::string_view ident) {
-    const auto value = IdentToInt(Colors, ident);
-    return value ? std::optional(TColor(*value)) : std::nullopt;
-}
-
-std::optional<std::string_view> ColorToIdent(TColor colour) {
-    return IntToIdent(Colors, std::int32_t(colour));
-}

@@ -5,12 +5,6 @@
 #include "gui/classes/identmaps.h"
 #include "gui/graphics/colors.h"
 
-#include <optional>
-#include <string_view>
-
 // Colour properties travel as signed 32-bit integers, so the table holds each colour's
 // value in that form (clBtnFace is -16777201).
 TIdentMap ColorIdents();
-
-std::optional<TColor> IdentToColor(std::string_view ident);
-std::optional<std::string_view> ColorToIdent(TColor colour);

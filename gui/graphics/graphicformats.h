@@ -39,7 +39,6 @@ public:
     void Remove(std::type_index type);
     const TFileFormat* FindExtension(const std::string& extension) const;
     const TGraphicClass* FindClass(std::type_index type) const;
-    const std::vector<TFileFormat>& Formats() const { return FFormats; }
 
 private:
     std::vector<TFileFormat> FFormats;

@@ -31,7 +31,7 @@ constexpr TPixel Blend(TPixel over, int alpha, TPixel under) {
 
 // The colour bits of `colour` with the fourth byte of `under`.
 constexpr TPixel WithColour(TPixel under, TPixel colour) {
-    return (under & kAlphaBits) | (colour & gdi::detail::kColourBits);
+    return (under & kAlphaBits) | (colour & gdi::kColourBits);
 }
 
 } // namespace commctrl::detail

@@ -95,7 +95,7 @@ std::optional<TPixels> ReadMask(const TResourceLayout& layout, const gdi::BYTE* 
     if (!layout.HasMask) {
         TPixels mask = colour;
         for (detail::TPixel& p : mask.Data)
-            p = detail::AlphaOf(p) == 0 ? gdi::detail::kWhitePixel : 0;
+            p = detail::AlphaOf(p) == 0 ? gdi::kWhitePixel : 0;
         return mask;
     }
     gdi::BITMAPINFO info{};

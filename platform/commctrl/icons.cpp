@@ -18,7 +18,7 @@ HICON NewIcon(TImage image) {
 
 namespace {
 
-using gdi::detail::kWhitePixel;
+using gdi::kWhitePixel;
 
 // The pixel that drawing `flags` makes of an image pixel over the destination pixel.
 TPixel DrawnPixel(const TImage& image, int sx, int sy, UINT flags, TPixel under) {

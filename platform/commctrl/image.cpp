@@ -7,8 +7,8 @@ namespace commctrl::detail {
 
 namespace {
 
-using gdi::detail::kColourBits;
-using gdi::detail::kWhitePixel;
+using gdi::kColourBits;
+using gdi::kWhitePixel;
 
 // A 32-bit layout, top row first, for reading and writing whole bitmaps.
 gdi::BITMAPINFO TopDownInfo(int width, int height) {

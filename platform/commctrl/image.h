@@ -12,7 +12,7 @@
 
 namespace commctrl::detail {
 
-using gdi::detail::TPixel;
+using gdi::TPixel;
 
 constexpr TPixel kAlphaBits = 0xFF000000;
 

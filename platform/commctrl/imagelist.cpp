@@ -80,9 +80,9 @@ int Append(ImageListObject& list, std::vector<TImage> images) {
 // The key colour's pixels become transparent (white in a mask of the same size).
 TPixels KeyMask(const TPixels& colour, COLORREF key) {
     TPixels mask{colour.Width, colour.Height, colour.Data};
-    const TPixel keyPixel = gdi::detail::ToPixel(key);
+    const TPixel keyPixel = gdi::ToPixel(key);
     for (TPixel& p : mask.Data)
-        p = (p & gdi::detail::kColourBits) == keyPixel ? gdi::detail::kWhitePixel : 0;
+        p = (p & gdi::kColourBits) == keyPixel ? gdi::kWhitePixel : 0;
     return mask;
 }
 
@@ -102,11 +102,6 @@ HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int initial, int grow) {
 
 bool ImageList_Destroy(HIMAGELIST list) {
     return detail::ImageLists().Remove(list);
-}
-
-HIMAGELIST ImageList_Duplicate(HIMAGELIST handle) {
-    const ImageListObject* list = Find(handle);
-    return list ? detail::ImageLists().Add(std::make_unique<ImageListObject>(*list)) : nullptr;
 }
 
 int ImageList_GetImageCount(HIMAGELIST handle) {
@@ -136,11 +131,6 @@ bool ImageList_GetIconSize(HIMAGELIST handle, int* cx, int* cy) {
 COLORREF ImageList_SetBkColor(HIMAGELIST handle, COLORREF colour) {
     ImageListObject* list = Find(handle);
     return list ? std::exchange(list->BkColour, colour) : CLR_NONE;
-}
-
-COLORREF ImageList_GetBkColor(HIMAGELIST handle) {
-    const ImageListObject* list = Find(handle);
-    return list ? list->BkColour : CLR_NONE;
 }
 
 int ImageList_Add(HIMAGELIST handle, HBITMAP image, HBITMAP mask) {

@@ -49,8 +49,6 @@ constexpr UINT ILCF_SWAP = 0x1;
 // a hint. Null for a size the platform cannot hold.
 HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int initial, int grow);
 bool ImageList_Destroy(HIMAGELIST list);
-// A new list with the same size, flags, background colour and images.
-HIMAGELIST ImageList_Duplicate(HIMAGELIST list);
 
 int ImageList_GetImageCount(HIMAGELIST list);
 // Changes the image size and removes every image; false for a size not above 0.
@@ -58,7 +56,6 @@ bool ImageList_SetIconSize(HIMAGELIST list, int cx, int cy);
 bool ImageList_GetIconSize(HIMAGELIST list, int* cx, int* cy);
 // Returns the previous colour. CLR_NONE: images are drawn transparently by default.
 COLORREF ImageList_SetBkColor(HIMAGELIST list, COLORREF colour);
-COLORREF ImageList_GetBkColor(HIMAGELIST list);
 
 // Appends as many images as the bitmap holds side by side (its width divided by cx, rows
 // below its height read as black), the mask (may be null: opaque) read the same way.
@@ -80,8 +77,6 @@ bool ImageList_Copy(HIMAGELIST dst, int dstIndex, HIMAGELIST src, int srcIndex, 
 // A new icon of image i that the caller owns; the drawing flags do not change it.
 HICON ImageList_GetIcon(HIMAGELIST list, int index, UINT flags);
 
-// Draws image i with its top-left at (x, y).
-bool ImageList_Draw(HIMAGELIST list, int index, HDC dc, int x, int y, UINT style);
 // Draws the top-left dx x dy part of image i (0: the whole width or height). Styles:
 // ILD_NORMAL draws over the background colour bk (CLR_DEFAULT: the list's; CLR_NONE:
 // transparently); ILD_TRANSPARENT always draws transparently; ILD_MASK draws the mask alone

@@ -11,7 +11,7 @@ namespace {
 
 using detail::TImage;
 using detail::TPixel;
-using gdi::detail::ToPixel;
+using gdi::ToPixel;
 
 // How one draw call treats an image's pixels.
 struct TDrawPlan {
@@ -46,7 +46,7 @@ TPixel Mixed(TPixel colour, const TDrawPlan& plan) {
     if (plan.BlendQuarters == 0)
         return colour;
     const TPixel mixed = detail::Blend(plan.BlendColour, plan.BlendQuarters * 255 / 4, colour);
-    return (colour & detail::kAlphaBits) | (mixed & gdi::detail::kColourBits);
+    return (colour & detail::kAlphaBits) | (mixed & gdi::kColourBits);
 }
 
 TPixel DrawnPixel(const TImage& image, int x, int y, const TDrawPlan& plan, TPixel under) {
@@ -54,7 +54,7 @@ TPixel DrawnPixel(const TImage& image, int x, int y, const TDrawPlan& plan, TPix
     if (plan.MaskOnly) {
         const bool clear =
             image.TransparentAt(x, y) || (image.HasAlpha() && detail::AlphaOf(colour) == 0);
-        return detail::WithColour(under, clear ? gdi::detail::kWhitePixel : 0);
+        return detail::WithColour(under, clear ? gdi::kWhitePixel : 0);
     }
     if (image.HasAlpha())
         return detail::Blend(Mixed(colour, plan), detail::AlphaOf(colour), under);
@@ -64,10 +64,6 @@ TPixel DrawnPixel(const TImage& image, int x, int y, const TDrawPlan& plan, TPix
 }
 
 } // namespace
-
-bool ImageList_Draw(HIMAGELIST list, int index, HDC dc, int x, int y, UINT style) {
-    return ImageList_DrawEx(list, index, dc, x, y, 0, 0, CLR_DEFAULT, CLR_DEFAULT, style);
-}
 
 bool ImageList_DrawEx(HIMAGELIST handle, int index, HDC dc, int x, int y, int dx, int dy,
                       COLORREF bk, COLORREF fg, UINT style) {

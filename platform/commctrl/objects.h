@@ -61,7 +61,7 @@ public:
 
 private:
     std::unordered_map<const T*, std::unique_ptr<T>> FLive;
-    gdi::detail::TQuarantine<T> FRetired;
+    gdi::TQuarantine<T> FRetired;
 };
 
 THandleTable<IconObject>& Icons();

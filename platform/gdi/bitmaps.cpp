@@ -20,7 +20,7 @@ struct TBitmapShape {
     int Alignment = 4;
     bool TopDown = true;
     bool Monochrome = false;
-    std::vector<detail::TPixel> Colours;
+    std::vector<TPixel> Colours;
 };
 
 // A bitmap with zeroed pixel memory, or null when the shape is refused or the memory cannot
@@ -51,7 +51,7 @@ std::unique_ptr<TBitmap> MakeBitmap(const TBitmapShape& shape) {
 std::unique_ptr<TBitmap> MakeDeviceBitmap(int width, int height, bool monochrome) {
     TBitmapShape shape{width, height, 32, 4, true, false, {}};
     if (monochrome)
-        shape = {width, height, 1, 2, true, true, {detail::kBlackPixel, detail::kWhitePixel}};
+        shape = {width, height, 1, 2, true, true, {kBlackPixel, kWhitePixel}};
     return MakeBitmap(shape);
 }
 
@@ -100,7 +100,7 @@ TSurface RowsView(TDibFormat format, UINT count, const void* bits) {
 
 // The colour table GetDIBits hands out for an indexed request: the bitmap's own for a
 // section of that depth, so its indices pass unchanged, otherwise the standard one.
-std::vector<detail::TPixel> TableFor(const TSurface& bitmap, int bitsPerPixel) {
+std::vector<TPixel> TableFor(const TSurface& bitmap, int bitsPerPixel) {
     if (bitmap.BitsPerPixel == bitsPerPixel && !bitmap.Monochrome)
         return bitmap.Colours;
     return detail::DefaultColours(bitsPerPixel);
@@ -218,7 +218,7 @@ int GetDIBits(HDC dc, HBITMAP handle, UINT start, UINT lines, void* bits, BITMAP
         format->Colours = TableFor(surface, format->BitsPerPixel);
         for (std::size_t i = 0; i < (std::size_t(1) << format->BitsPerPixel); ++i)
             info->bmiColors[i] =
-                i < format->Colours.size() ? detail::ToQuad(format->Colours[i]) : RGBQUAD{};
+                i < format->Colours.size() ? ToQuad(format->Colours[i]) : RGBQUAD{};
     }
     if (!bits) {
         FillHeader(*bitmap, *info);

@@ -37,7 +37,7 @@ TArea DeviceArea(const DeviceContext& dc, int x, int y, int width, int height) {
 }
 
 bool Run(DeviceContext& dst, const TArea& target, const detail::TSource* source,
-         const detail::TMask* mask, DWORD rop) {
+         const detail::TMask* mask, DWORD rop, std::optional<COLORREF> key = std::nullopt) {
     const std::uint8_t code = detail::RopCode(rop);
     const TPreparedPattern pattern = PatternFor(dst, code);
     if (!pattern.Usable)
@@ -46,6 +46,7 @@ bool Run(DeviceContext& dst, const TArea& target, const detail::TSource* source,
     t.Target = target;
     t.Source = source;
     t.Mask = mask;
+    t.SourceKey = key;
     t.Code = code;
     t.Pattern = pattern.Pattern ? &*pattern.Pattern : nullptr;
     return detail::Transfer(dst, t);
@@ -96,6 +97,15 @@ bool MaskedStretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int
     const detail::TMask through{
         maskSurface, m.x, m.y, maskContext->State.BkColour, maskContext->Scale(), target->Scale()};
     return Run(*target, DeviceArea(*target, x, y, width, height), &*source, &through, SRCCOPY);
+}
+
+bool TransparentBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
+                    int srcWidth, int srcHeight, COLORREF key) {
+    DeviceContext* target = detail::FindContext(dst);
+    const auto source = SourceOf(src, srcX, srcY, srcWidth, srcHeight);
+    if (!target || !source)
+        return false;
+    return Run(*target, DeviceArea(*target, x, y, width, height), &*source, nullptr, SRCCOPY, key);
 }
 
 int StretchDIBits(HDC dc, int x, int y, int width, int height, int srcX, int srcY, int srcWidth,

@@ -29,11 +29,11 @@ HBRUSH CreatePatternBrush(HBITMAP pattern) {
     brush->Style = detail::TBrushStyle::bsPattern;
     brush->MonochromePattern = s.Monochrome;
     for (int y = 0; y < 8; ++y) {
-        detail::TPixel row[8];
+        TPixel row[8];
         const int count = std::min(s.Width, 8);
         s.Read(s.Row(y % s.Height), 0, count, row);
         for (int x = 0; x < 8; ++x) {
-            const detail::TPixel p = row[x % count] & detail::kColourBits;
+            const TPixel p = row[x % count] & kColourBits;
             brush->Pattern[std::size_t(y * 8 + x)] = s.Monochrome ? (p ? 1 : 0) : p;
         }
     }

@@ -114,11 +114,6 @@ DeviceContext* FindContext(HDC dc) {
     return it == Contexts().end() ? nullptr : it->second.get();
 }
 
-TSurface* DrawingSurface(HDC handle) {
-    DeviceContext* dc = FindContext(handle);
-    return dc ? dc->Surface() : nullptr;
-}
-
 RECT IntersectRects(const RECT& a, const RECT& b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
             std::min(a.bottom, b.bottom)};
@@ -202,7 +197,7 @@ bool DeleteDC(HDC dc) {
     if (!context)
         return false;
     detail::ReleaseSelections(*context);
-    static detail::TQuarantine<DeviceContext> quarantine;
+    static TQuarantine<DeviceContext> quarantine;
     quarantine.Keep(std::move(detail::Contexts()[dc]));
     detail::Contexts().erase(dc);
     return true;
@@ -293,12 +288,6 @@ HPALETTE SelectPalette(HDC dc, HPALETTE palette, bool) {
     if (!context || !found)
         return nullptr;
     return detail::Swap(context->State.Palette, found);
-}
-
-// Every surface of the engine holds its colours directly, so a logical palette needs no
-// mapping into a device's colours: nothing is ever realised.
-UINT RealizePalette(HDC) {
-    return 0;
 }
 
 // ---- Saved states -----------------------------------------------------------------------------

@@ -101,8 +101,6 @@ namespace detail {
 // The context behind a handle, or null when it is not a live context.
 DeviceContext* FindContext(HDC dc);
 int LiveContexts();
-// The context and its surface when it has one to draw on.
-TSurface* DrawingSurface(HDC dc);
 RECT IntersectRects(const RECT& a, const RECT& b);
 
 } // namespace detail

@@ -43,7 +43,7 @@ detail::TPattern FocusDots() {
     detail::TPattern pattern;
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
-            pattern.Pixels[std::size_t(y * 8 + x)] = (x + y) % 2 ? 0 : detail::kWhitePixel;
+            pattern.Pixels[std::size_t(y * 8 + x)] = (x + y) % 2 ? 0 : kWhitePixel;
     return pattern;
 }
 

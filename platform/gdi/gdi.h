@@ -80,7 +80,6 @@ HPEN SelectObject(HDC dc, HPEN pen);
 HFONT SelectObject(HDC dc, HFONT font);
 HGDIOBJ GetCurrentObject(HDC dc, TObjectKind kind);
 HPALETTE SelectPalette(HDC dc, HPALETTE palette, bool forceBackground);
-UINT RealizePalette(HDC dc);
 
 // Saves colours, modes, origin, clip, position and selected objects; returns the level.
 int SaveDC(HDC dc);
@@ -139,6 +138,11 @@ bool PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
 // kept, where it holds 0 the (stretched) source is copied.
 bool MaskedStretchBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
                       int srcWidth, int srcHeight, HDC mask, int maskX, int maskY);
+// Copies the (stretched) source except where it has the colour `key`: there the destination
+// is kept. Each destination pixel is judged by the very source pixel it would show, at any
+// device scale. A monochrome source keeps the destination under its 1 bits.
+bool TransparentBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY,
+                    int srcWidth, int srcHeight, COLORREF key);
 // Source rectangle in DIB coordinates (y counted from the bottom row for bottom-up DIBs).
 int StretchDIBits(HDC dc, int x, int y, int width, int height, int srcX, int srcY, int srcWidth,
                   int srcHeight, const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop);

@@ -152,11 +152,11 @@ COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour) {
     if (!at)
         return CLR_INVALID;
     const auto [context, p] = *at;
-    const detail::TPixel pixel = detail::SurfaceColour(*context, colour);
+    const TPixel pixel = detail::SurfaceColour(*context, colour);
     const int s = context->Scale();
     detail::PaintRect(*context, {p.x, p.y, p.x + s, p.y + s}, detail::RopCode(PATCOPY),
                       detail::SolidPattern(pixel));
-    return detail::ToColour(pixel);
+    return ToColour(pixel);
 }
 
 COLORREF GetPixel(HDC dc, int x, int y) {
@@ -164,9 +164,9 @@ COLORREF GetPixel(HDC dc, int x, int y) {
     if (!at)
         return CLR_INVALID;
     const auto [context, p] = *at;
-    detail::TPixel pixel = 0;
+    TPixel pixel = 0;
     context->Surface()->Read(context->Surface()->Row(p.y), p.x, 1, &pixel);
-    return detail::ToColour(pixel);
+    return ToColour(pixel);
 }
 
 } // namespace gdi

@@ -1,14 +1,15 @@
 #pragma once
 // The engine's working pixel: a 32-bit value whose bytes in memory are blue, green, red and a
 // fourth byte, the layout of a 32-bit bitmap row on a little-endian machine. Every format is
-// read into and written from this form.
+// read into and written from this form. Public: code that fills or reads the memory of a
+// 32-bit section (icons, image lists, themed painting) works in the same form.
 
 #include "platform/gdi/types.h"
 
 #include <bit>
 #include <cstdint>
 
-namespace gdi::detail {
+namespace gdi {
 
 static_assert(std::endian::native == std::endian::little,
               "32-bit rows are read as words in memory order");
@@ -35,4 +36,4 @@ constexpr RGBQUAD ToQuad(TPixel p) {
     return {BYTE(p & 0xFF), BYTE((p >> 8) & 0xFF), BYTE((p >> 16) & 0xFF), 0};
 }
 
-} // namespace gdi::detail
+} // namespace gdi

@@ -1,13 +1,14 @@
 #pragma once
 // Handles are addresses, and a freed address is soon handed out again, which would let a
 // stale handle reach a new object. Deleted objects therefore stay allocated, emptied of their
-// resources, until many later deletions have passed.
+// resources, until many later deletions have passed. Public: every kind of handle the
+// platform hands out (device contexts, icons, image lists) is kept this way.
 
 #include <cstddef>
 #include <deque>
 #include <memory>
 
-namespace gdi::detail {
+namespace gdi {
 
 template <class T>
 class TQuarantine {
@@ -23,4 +24,4 @@ private:
     std::deque<std::unique_ptr<T>> FHeld;
 };
 
-} // namespace gdi::detail
+} // namespace gdi

@@ -11,7 +11,7 @@ namespace {
 // Characters placed one after the other, as TextOut draws them.
 detail::TTextLine PlaceInOrder(detail::TFontInstance& font, std::string_view text) {
     detail::TTextLine line;
-    for (char32_t c : detail::DecodeUtf8(text)) {
+    for (char32_t c : DecodeUtf8(text)) {
         line.Chars.push_back({c, line.Width, false});
         line.Width += font.Advance(c);
     }
@@ -88,7 +88,7 @@ int DrawText(HDC dc, std::string_view text, RECT* rect, UINT format) {
     const TEXTMETRIC& m = font.Metrics();
     const detail::TLayoutRules rules{format, rect->Width(), 8 * m.tmAveCharWidth};
     const std::vector<detail::TTextLine> lines = detail::LayoutText(
-        detail::DecodeUtf8(text), rules, [&font](char32_t c) { return font.Advance(c); });
+        DecodeUtf8(text), rules, [&font](char32_t c) { return font.Advance(c); });
     const int height = int(lines.size()) * m.tmHeight;
 
     if (format & DT_CALCRECT) {

@@ -118,6 +118,8 @@ public:
             FSrcKey = t.Source->Surface->Resolve(ToPixel(t.Source->BkColour));
         if (t.Mask)
             FMaskKey = t.Mask->Surface->Resolve(ToPixel(t.Mask->BkColour));
+        if (t.SourceKey)
+            FKey = t.Source->Surface->Resolve(ToPixel(*t.SourceKey));
         FTargetLeft = Span(t.Target.X, t.Target.Width).first;
         FTargetTop = Span(t.Target.Y, t.Target.Height).first;
         FScratch.Reserve(std::size_t(std::max(1, xAxis.Hi - xAxis.Lo)));
@@ -127,14 +129,15 @@ public:
     void Row(const TSurface* src, int srcY, int y, int x0, int x1) {
         const int n = x1 - x0;
         std::uint8_t* dstRow = FDst.Row(y);
-        if (src && FT.Code == 0xCC && !FT.Mask && src->SameFormat(FDst)) {
+        const bool keeps = FT.Mask || FT.SourceKey;
+        if (src && FT.Code == 0xCC && !keeps && src->SameFormat(FDst)) {
             CopySameFormat(*src, src->Row(srcY), dstRow, x0, n);
             return;
         }
         TPixel* d = FScratch.Dst.data();
         if (FDst.BitsPerPixel == 32)
             d = reinterpret_cast<TPixel*>(dstRow) + x0;
-        if (FDst.BitsPerPixel == 32 && FT.Code == kPatternCopy && !FT.Mask) {
+        if (FDst.BitsPerPixel == 32 && FT.Code == kPatternCopy && !keeps) {
             FillPattern(*FT.Pattern, y, x0, n, d);
             return;
         }
@@ -146,12 +149,12 @@ public:
             FillPattern(*FT.Pattern, y, x0, n, FScratch.Pat.data());
             p = FScratch.Pat.data();
         }
-        if (FT.Mask) {
-            ReadMask(y, x0, n);
-            std::copy(d, d + n, FScratch.Keep.data());
-        }
-        ApplyRop(FT.Code, d, s, p, n);
         if (FT.Mask)
+            ReadMask(y, x0, n);
+        if (keeps)
+            std::copy(d, d + n, FScratch.Keep.data());
+        ApplyRop(FT.Code, d, s, p, n);
+        if (keeps)
             for (int i = 0; i < n; ++i)
                 if (FScratch.MaskBits[std::size_t(i)])
                     d[i] = FScratch.Keep[std::size_t(i)];
@@ -163,11 +166,26 @@ private:
     // The source row under destination [x0, x0 + n) as the destination sees it: read in
     // place when nothing needs converting, otherwise gathered and converted.
     const TPixel* SourcePixels(const TSurface& src, int srcY, int x0, int n) {
-        if (src.BitsPerPixel == 32 && FX.Identity && !FDst.Monochrome)
-            return reinterpret_cast<const TPixel*>(src.Row(srcY)) + (x0 + FX.Offset);
+        if (src.BitsPerPixel == 32 && FX.Identity && !FDst.Monochrome) {
+            const TPixel* s = reinterpret_cast<const TPixel*>(src.Row(srcY)) + (x0 + FX.Offset);
+            if (FT.SourceKey)
+                ReadKey(src, s, n);
+            return s;
+        }
         ReadSource(src, src.Row(srcY), x0, n, FScratch.Src.data());
+        if (FT.SourceKey)
+            ReadKey(src, FScratch.Src.data(), n);
         Convert(src, FScratch.Src.data(), n);
         return FScratch.Src.data();
+    }
+
+    // The keep bits of a colour-keyed copy, from the source pixels before any conversion.
+    void ReadKey(const TSurface& src, const TPixel* s, int n) {
+        auto& bits = FScratch.MaskBits;
+        for (int i = 0; i < n; ++i) {
+            const TPixel p = s[i] & kColourBits;
+            bits[std::size_t(i)] = src.Monochrome ? p != 0 : p == FKey;
+        }
     }
 
     // The source columns of destination [x0, x0 + n): the smallest, the largest.
@@ -258,7 +276,7 @@ private:
     const TTransfer& FT;
     const TAxis& FX;
     TScratch& FScratch;
-    TPixel FDstBk = 0, FDstText = 0, FSrcKey = 0, FMaskKey = 0;
+    TPixel FDstBk = 0, FDstText = 0, FSrcKey = 0, FMaskKey = 0, FKey = 0;
     int FTargetLeft = 0, FTargetTop = 0;
 };
 

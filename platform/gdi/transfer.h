@@ -62,6 +62,8 @@ struct TTransfer {
     const TSource* Source = nullptr;
     const TPattern* Pattern = nullptr;
     const TMask* Mask = nullptr;
+    // Source pixels of this colour keep the destination, as mask bits of 1 do.
+    std::optional<COLORREF> SourceKey;
     std::uint8_t Code = 0xCC;
     // Limits the transfer further, in device pixels (text clipped to its rectangle).
     std::optional<RECT> Limit;

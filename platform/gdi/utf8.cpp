@@ -1,6 +1,6 @@
 #include "platform/gdi/utf8.h"
 
-namespace gdi::detail {
+namespace gdi {
 
 namespace {
 
@@ -51,4 +51,4 @@ std::u32string DecodeUtf8(std::string_view text) {
     return out;
 }
 
-} // namespace gdi::detail
+} // namespace gdi

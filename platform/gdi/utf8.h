@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace gdi::detail {
+namespace gdi {
 
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 
@@ -12,4 +12,4 @@ constexpr char32_t kReplacementCharacter = 0xFFFD;
 // replacement character, so any byte string decodes.
 std::u32string DecodeUtf8(std::string_view text);
 
-} // namespace gdi::detail
+} // namespace gdi

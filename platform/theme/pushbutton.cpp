@@ -10,8 +10,8 @@ namespace theme::detail {
 namespace {
 
 using commctrl::detail::Blend;
-using gdi::detail::ToPixel;
-using gdi::detail::TPixel;
+using gdi::ToPixel;
+using gdi::TPixel;
 
 constexpr int kCornerRadius = 3;
 

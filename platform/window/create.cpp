@@ -209,11 +209,4 @@ int LiveWindows() {
     return int(State().Windows.size());
 }
 
-TWindowProcedure* SetWindowProcedure(HWND handle, TWindowProcedure* procedure) {
-    TWindow* window = Find(handle);
-    if (!window)
-        return nullptr;
-    return std::exchange(window->Procedure, procedure);
-}
-
 } // namespace win

@@ -130,10 +130,6 @@ HWND GetActiveWindow() {
     return State().Active;
 }
 
-bool SetForegroundWindow(HWND handle) {
-    return SetActiveWindow(handle) || Find(handle);
-}
-
 HWND SetCapture(HWND handle) {
     auto& state = State();
     if (!Find(handle))

@@ -46,8 +46,6 @@ public:
                                       "timer; the message loop would wait forever");
     }
 
-    void SetScreenSize(int width, int height) override { FScreen = {width, height}; }
-    void SetTime(DWORD milliseconds) override { FNow = milliseconds; }
     void Advance(DWORD milliseconds) override { FNow += milliseconds; }
 
     void MouseMove(int x, int y) override {

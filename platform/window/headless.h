@@ -30,12 +30,8 @@ public:
     THeadless& operator=(const THeadless&) = delete;
     virtual ~THeadless() = default;
 
-    // The virtual screen; 1024 x 768 until set.
-    virtual void SetScreenSize(int width, int height) = 0;
-
     // The clock behind GetTickCount, timers and double clicks; it starts at 1000 and only
-    // moves when set.
-    virtual void SetTime(DWORD milliseconds) = 0;
+    // moves when advanced.
     virtual void Advance(DWORD milliseconds) = 0;
 
     // Pointer and buttons (VK_LBUTTON, VK_RBUTTON, VK_MBUTTON), screen coordinates. A move

@@ -122,7 +122,7 @@ void ConvertText(const TInputEvent& event) {
     // composes ordinary characters.
     if (!target || Down(VK_LMENU) || (Down(VK_CONTROL) && !Down(VK_RMENU)))
         return;
-    for (char32_t point : gdi::detail::DecodeUtf8(event.Text)) {
+    for (char32_t point : gdi::DecodeUtf8(event.Text)) {
         if (point >= 0x20 && point != 0x7F)
             Post({target, WM_CHAR, WPARAM(point), 1, event.Time, State().Pointer});
     }

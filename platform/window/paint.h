@@ -6,7 +6,6 @@
 // it and outside its own visible children.
 
 #include "platform/gdi/owned.h"
-#include "platform/gdi/region.h"
 #include "platform/window/types.h"
 
 #include <memory>
@@ -16,7 +15,6 @@ namespace win {
 // Adds a rectangle (null: the whole client area) to the update region; `erase` makes the
 // next BeginPaint send WM_ERASEBKGND. A null window stands for every window.
 bool InvalidateRect(HWND window, const RECT* rect, bool erase);
-bool InvalidateRgn(HWND window, const gdi::TRegion* region, bool erase);
 bool ValidateRect(HWND window, const RECT* rect);
 // The bounding box of the update region; false when there is nothing to paint.
 bool GetUpdateRect(HWND window, RECT* rect);

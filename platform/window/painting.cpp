@@ -188,13 +188,6 @@ bool InvalidateRect(HWND handle, const RECT* rect, bool erase) {
     return AddToUpdate(handle, rect ? gdi::TRegion(*rect) : ClientRegion(*window), erase);
 }
 
-bool InvalidateRgn(HWND handle, const gdi::TRegion* region, bool erase) {
-    const TWindow* window = Find(handle);
-    if (!window)
-        return false;
-    return AddToUpdate(handle, region ? *region : ClientRegion(*window), erase);
-}
-
 bool ValidateRect(HWND handle, const RECT* rect) {
     TWindow* window = Find(handle);
     if (!window)

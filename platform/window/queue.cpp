@@ -127,7 +127,6 @@ bool PeekMessage(MSG* message, HWND window, UINT min, UINT max, UINT remove) {
         PresentAll();
         return false;
     }
-    state.MessageTime = message->time;
     return true;
 }
 
@@ -154,10 +153,6 @@ LRESULT DispatchMessage(const MSG* message) {
 
 DWORD GetTickCount() {
     return HasBackend() ? Backend().Now() : 0;
-}
-
-DWORD GetMessageTime() {
-    return State().MessageTime;
 }
 
 } // namespace win

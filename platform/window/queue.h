@@ -33,7 +33,6 @@ LRESULT DispatchMessage(const MSG* message);
 
 // Milliseconds of the backend's clock.
 DWORD GetTickCount();
-DWORD GetMessageTime();
 
 // WM_TIMER to `window` every `elapse` milliseconds (at least 1); an id already used by the
 // window restarts that timer. Returns the id; 0 for a stale window or the id 0.

@@ -98,7 +98,6 @@ struct TState {
     bool QuitPosted = false;
     int QuitCode = 0;
     std::vector<TTimer> Timers;
-    DWORD MessageTime = 0;
 
     HWND Focus = nullptr;
     HWND Active = nullptr;

@@ -61,8 +61,6 @@ bool IsWindow(HWND window);
 // creates.
 int LiveWindows();
 
-// Replaces the receiver of a window's messages; returns the previous one.
-TWindowProcedure* SetWindowProcedure(HWND window, TWindowProcedure* procedure);
 // The default handling of every message; see defproc.cpp for what it does.
 LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -115,7 +113,6 @@ bool IsWindowEnabled(HWND window);
 // activation on to an enabled window it owns. Returns the window active before.
 HWND SetActiveWindow(HWND window);
 HWND GetActiveWindow();
-bool SetForegroundWindow(HWND window);
 
 // ---- Geometry -------------------------------------------------------------------------------
 

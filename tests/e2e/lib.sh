@@ -23,20 +23,12 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on a display it picks itself (it writes the number to descriptor 3) and exports
-# DISPLAY. -noreset keeps the server from resetting whenever its last client leaves, which
-# would refuse connections for a moment between two programs.
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
+
+# A virtual display of the script's own, ended by the cleanup.
 start_display() {
-    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" \
-        2>"$work/xvfb.log" &
-    pids+=($!)
-    local i
-    for i in $(seq 100); do
-        [ -s "$work/display" ] && break
-        sleep 0.1
-    done
-    [ -s "$work/display" ] || fail "the virtual display did not start"
-    export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+    start_xvfb "$work" "$work/xvfb.log" || fail "the virtual display did not start"
+    pids+=("$xvfb_pid")
 }
 
 # Waits up to ten seconds for a process to end.

@@ -108,40 +108,6 @@ TRgbaImage CodecPixels(const TPNGObject& image) {
 
 namespace {
 
-// A libpng reader that keeps its error message and collects its warnings.
-struct TPngRead {
-    png_structp Png = nullptr;
-    png_infop Info = nullptr;
-    std::string Problem;
-    std::vector<std::string> Warnings;
-    TPngRead() {
-        Png = png_create_read_struct(PNG_LIBPNG_VER_STRING, this, OnError, OnWarning);
-        Info = png_create_info_struct(Png);
-    }
-    ~TPngRead() { png_destroy_read_struct(&Png, &Info, nullptr); }
-
-    static void OnError(png_structp png, png_const_charp message) {
-        static_cast<TPngRead*>(png_get_error_ptr(png))->Problem = message;
-        png_longjmp(png, 1);
-    }
-    static void OnWarning(png_structp png, png_const_charp message) {
-        static_cast<TPngRead*>(png_get_error_ptr(png))->Warnings.emplace_back(message);
-    }
-};
-
-struct TMemorySource {
-    const TBytes* Bytes;
-    std::size_t At = 0;
-};
-
-void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
-    auto* source = static_cast<TMemorySource*>(png_get_io_ptr(png));
-    if (source->At + count > source->Bytes->size())
-        png_error(png, "read past end");
-    std::memcpy(out, source->Bytes->data() + source->At, count);
-    source->At += count;
-}
-
 std::array<std::uint8_t, 256> GammaTable(double gamma) {
     std::array<std::uint8_t, 256> table{};
     const double exponent = 1.0 / (gamma * 2.2);
@@ -169,46 +135,6 @@ TRgbaImage RgbaPixels(const TLibpngImage& read) {
 }
 
 } // namespace
-
-TLibpngImage LibpngRead(const TBytes& bytes,
-                        const std::function<void(png_structp, const TLibpngImage&)>& transform) {
-    TPngRead read;
-    TLibpngImage image;
-    std::vector<png_bytep> rows;
-    if (setjmp(png_jmpbuf(read.Png)))
-        throw std::runtime_error("libpng: " + read.Problem);
-    TMemorySource source{&bytes};
-    png_set_read_fn(read.Png, &source, ReadFromMemory);
-    png_read_info(read.Png, read.Info);
-    image.Width = png_get_image_width(read.Png, read.Info);
-    image.Height = png_get_image_height(read.Png, read.Info);
-    image.ColourType = png_get_color_type(read.Png, read.Info);
-    image.Depth = png_get_bit_depth(read.Png, read.Info);
-    image.HasTransparency = png_get_valid(read.Png, read.Info, PNG_INFO_tRNS);
-    png_color_16p key = nullptr;
-    if (image.HasTransparency && image.ColourType != PNG_COLOR_TYPE_PALETTE &&
-        png_get_tRNS(read.Png, read.Info, nullptr, nullptr, &key))
-        image.Key = *key;
-    png_fixed_point gamma = 0;
-    if (png_get_gAMA_fixed(read.Png, read.Info, &gamma) && gamma > 0)
-        image.Gamma = gamma / 100000.0;
-    png_color_16p background = nullptr;
-    if (png_get_bKGD(read.Png, read.Info, &background))
-        image.Background = *background;
-    if (transform)
-        transform(read.Png, image);
-    png_set_interlace_handling(read.Png);
-    png_read_update_info(read.Png, read.Info);
-    image.RowBytes = png_get_rowbytes(read.Png, read.Info);
-    image.Rows.resize(image.RowBytes * image.Height);
-    rows.resize(image.Height);
-    for (std::uint32_t y = 0; y < image.Height; ++y)
-        rows[y] = image.Rows.data() + y * image.RowBytes;
-    png_read_image(read.Png, rows.data());
-    png_read_end(read.Png, nullptr);
-    image.Warnings = read.Warnings;
-    return image;
-}
 
 TRgbaImage LibpngRgba(const TBytes& bytes) {
     const TLibpngImage read = LibpngRead(bytes, [](png_structp png, const TLibpngImage& image) {
@@ -264,46 +190,13 @@ TRgbaImage ReferenceDecode(const TBytes& bytes) {
     return image;
 }
 
-namespace {
-
-void WriteToVector(png_structp png, png_bytep data, png_size_t count) {
-    auto* out = static_cast<TBytes*>(png_get_io_ptr(png));
-    out->insert(out->end(), data, data + count);
-}
-
-void FlushNothing(png_structp) {}
-
-} // namespace
-
 TBytes ReferenceEncode(std::uint32_t width, std::uint32_t height, int depth, int colourType,
                        const TBytes& data, int filter, bool interlace) {
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    TBytes out;
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        throw std::runtime_error("libpng failed to encode");
-    }
-    png_set_write_fn(png, &out, WriteToVector, FlushNothing);
-    png_set_IHDR(png, info, width, height, depth, colourType,
-                 interlace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    if (colourType == PNG_COLOR_TYPE_PALETTE) {
-        std::vector<png_color> palette(std::size_t(1) << depth);
-        for (std::size_t i = 0; i < palette.size(); ++i)
-            palette[i] = {png_byte(i * 37), png_byte(255 - i * 11), png_byte(i * 5)};
-        png_set_PLTE(png, info, palette.data(), int(palette.size()));
-    }
-    png_set_filter(png, 0, filter);
-    png_write_info(png, info);
-    const std::size_t rowBytes = data.size() / height;
-    std::vector<png_bytep> rows(height);
-    for (std::uint32_t y = 0; y < height; ++y)
-        rows[y] = const_cast<png_bytep>(data.data() + y * rowBytes);
-    png_write_image(png, rows.data());
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return out;
+    libpngref::TLibpngLayout layout{width, height, depth, colourType, interlace, filter, -1, {}};
+    if (colourType == PNG_COLOR_TYPE_PALETTE)
+        for (std::size_t i = 0; i < std::size_t(1) << depth; ++i)
+            layout.Palette.push_back({png_byte(i * 37), png_byte(255 - i * 11), png_byte(i * 5)});
+    return libpngref::LibpngWrite(layout, data);
 }
 
 TBytes ReadFile(const std::string& path) {

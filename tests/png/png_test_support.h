@@ -1,15 +1,15 @@
 #pragma once
 // Helpers of the codec's tests: building PNG streams chunk by chunk, compressing rows, the
-// reference decoder (libpng) and reading images through the codec.
+// reference decoder's readings reduced to 8-bit RGBA, and reading images through the codec.
 
 #include "gui/classes/stream.h"
 #include "png/pngobject.h"
+#include "tests/png/libpng_reference.h"
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <ostream>
-#include <png.h>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -60,25 +60,8 @@ TBytes WritePng(TPNGObject& image);
 // The codec's decoded pixels: PixelColour and PixelAlpha of every pixel.
 TRgbaImage CodecPixels(const TPNGObject& image);
 
-// libpng's reading of a PNG: the header's fields, the chunks the tests look at, the rows
-// (RowBytes each) after the transformations that transform asks for (none: the file's own
-// layout, de-interlaced), and libpng's warnings. Errors raise std::runtime_error.
-struct TLibpngImage {
-    std::uint32_t Width = 0;
-    std::uint32_t Height = 0;
-    int ColourType = 0;
-    int Depth = 0;
-    bool HasTransparency = false;
-    std::optional<png_color_16> Key; // tRNS of grey and RGB images
-    double Gamma = 0;                // 0 without gAMA
-    std::optional<png_color_16> Background;
-    std::size_t RowBytes = 0;
-    TBytes Rows;
-    std::vector<std::string> Warnings;
-};
-TLibpngImage
-LibpngRead(const TBytes& png,
-           const std::function<void(png_structp, const TLibpngImage&)>& transform = {});
+using libpngref::LibpngRead;
+using libpngref::TLibpngImage;
 // libpng's own 8-bit RGBA of a PNG: keys compared at the file's depth, high bytes of 16-bit
 // samples, no gamma. A warning fails like an error: a file another decoder warns about is
 // not what the codec meant to write.

@@ -1,6 +1,8 @@
 // Drawing PNG images onto device contexts of the raster engine and converting between
 // PNG images and bitmaps. Every pixel is read back from the destination's memory.
 
+#include "gui/graphics/bitmap.h"
+#include "gui/graphics/canvas.h"
 #include "png/errors.h"
 #include "png/pngobject.h"
 #include "tests/platform/gdi/canvas.h"
@@ -297,6 +299,57 @@ TEST(Render, ClippedAndPartlyOutsideDrawingsShowTheImageWhereTheDeviceShows) {
             for (int x = 0; x < 4; ++x)
                 EXPECT_EQ(outside.At(x, y), Shown(pixels.At(x + 2, y + 1), background))
                     << image.Transparency() << " " << x << "," << y;
+    }
+}
+
+// A colour-keyed image draws as a transparent bitmap of the same pixels and key colour
+// does, at its own size, stretched either way, partly outside, clipped, and on a surface of
+// double density.
+TEST(Render, ColourKeyedImagesDrawAsTransparentBitmapsDo) {
+    const std::vector<gdi::RECT> rects = {
+        {1, 1, 8, 6}, {-2, -1, 5, 4}, {0, 0, 14, 10}, {2, 3, 12, 10}, {1, 1, 5, 4},
+        {3, 2, 6, 4}, {0, 0, 2, 5},   {5, 5, 6, 6},   {-3, 2, 10, 6}, {4, 0, 17, 19}};
+    const auto background = [](int x, int y) { return RGB(6 * x, 6 * y, (x + y) % 2 ? 77 : 200); };
+    const auto paint = [&](TCanvas& canvas) {
+        for (int y = 0; y < canvas.Height(); ++y)
+            for (int x = 0; x < canvas.Width(); ++x)
+                canvas.Set(x, y, background(x, y));
+    };
+    for (const TBytes& bytes : {MethodProbes()[1], PaletteProbe({255, 0, 255})}) {
+        TPNGObject image;
+        ReadPng(image, bytes);
+        ASSERT_EQ(image.Transparency(), trColourKey);
+        TBitmap bitmap;
+        bitmap.SetHandle(image.CreateBitmapCopy());
+        bitmap.SetTransparentColor(image.TransparentColour());
+        bitmap.SetTransparent(true);
+        // Pixels the image changed, so that drawing nothing twice does not pass.
+        int drawn = 0;
+        for (const int scale : {1, 2})
+            for (const bool clipped : {false, true})
+                for (const gdi::RECT& r : rects) {
+                    TCanvas byImage(20, 20, 0, scale), byBitmap(20, 20, 0, scale);
+                    paint(byImage);
+                    paint(byBitmap);
+                    if (clipped) {
+                        gdi::IntersectClipRect(byImage.DC(), 2, 1, 7, 5);
+                        gdi::IntersectClipRect(byBitmap.DC(), 2, 1, 7, 5);
+                    }
+                    image.DrawOnDC(byImage.DC(), r);
+                    ::TCanvas target;
+                    target.SetHandle(byBitmap.DC());
+                    target.StretchDraw(Rect(r.left, r.top, r.right, r.bottom), &bitmap);
+                    target.SetHandle(nullptr);
+                    for (int y = 0; y < byImage.Height(); ++y)
+                        for (int x = 0; x < byImage.Width(); ++x) {
+                            ASSERT_EQ(byImage.At(x, y), byBitmap.At(x, y))
+                                << "at " << x << "," << y << " drawing into " << r.left << ","
+                                << r.top << "-" << r.right << "," << r.bottom << " scale " << scale
+                                << (clipped ? " clipped" : "");
+                            drawn += byImage.At(x, y) != background(x, y);
+                        }
+                }
+        EXPECT_GT(drawn, 100);
     }
 }
 

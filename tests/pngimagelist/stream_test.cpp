@@ -2,9 +2,8 @@
 // the text layout with PNG files), and streams that hold bad data.
 
 #include "gui/classes/classbuilder.h"
-#include "gui/classes/reader.h"
 #include "gui/classes/streamformat.h"
-#include "gui/classes/writer.h"
+#include "tests/gui/classes/streamio.h"
 #include "tests/pngimagelist/helpers.h"
 #include "tests/support/standins.h"
 #include "tools/layoutc/layouttext.h"
@@ -22,17 +21,6 @@ class TListRoot : public TComponent {
 public:
     using TComponent::TComponent;
 };
-
-TBytes Write(TComponent& root) {
-    TMemoryStream stream;
-    TWriter(stream).WriteRootComponent(root);
-    return stream.Bytes();
-}
-
-void Read(const TBytes& bytes, TComponent& root) {
-    TMemoryStream stream(bytes);
-    TReader(stream).ReadRootComponent(root);
-}
 
 // Where the property name (length byte first) occurs from `from` on; npos when it does not.
 std::size_t NameAt(const TBytes& bytes, std::string_view name, std::size_t from = 0) {
@@ -97,7 +85,7 @@ protected:
 TEST_F(PngImageListStreaming, WritesImageNameAndBackgroundPerItemAndAnEmptyBitmap) {
     TListRoot root(nullptr);
     TPngImageList& list = MakeList(root);
-    const TBytes bytes = Write(root);
+    const TBytes bytes = WriteStream(root);
     std::size_t at = NameAt(bytes, "PngImages");
     ASSERT_NE(at, std::string_view::npos);
     ASSERT_EQ(*ValueAfter(bytes, at), vaCollection);
@@ -136,7 +124,7 @@ TEST_F(PngImageListStreaming, ReadsBackTheSameListAndWritesItAgainByteForByte) {
     TPngImageList& list = MakeList(original);
     list.SetEnabledImages(false);
     list.SetPngOptions({pngGrayscaleOnDisabled});
-    const TBytes bytes = Write(original);
+    const TBytes bytes = WriteStream(original);
     std::size_t previous = 0;
     for (const char* name :
          {"Height", "Width", "EnabledImages", "PngImages", "PngOptions", "Left", "Bitmap"}) {
@@ -147,20 +135,20 @@ TEST_F(PngImageListStreaming, ReadsBackTheSameListAndWritesItAgainByteForByte) {
     }
 
     TListRoot copy(nullptr);
-    Read(bytes, copy);
+    ReadStream(bytes, copy);
     TPngImageList& read = ListIn(copy);
     EXPECT_EQ(read.Width(), 4);
     EXPECT_EQ(read.Height(), 4);
     EXPECT_FALSE(read.EnabledImages());
     EXPECT_EQ(read.PngOptions(), TPngOptions{pngGrayscaleOnDisabled});
     ExpectSameItems(read, list);
-    EXPECT_EQ(Write(copy), bytes);
+    EXPECT_EQ(WriteStream(copy), bytes);
 }
 
 TEST_F(PngImageListStreaming, SkipsAnIntegerInFrontOfAnItemAndIgnoresBitmapData) {
     TListRoot original(nullptr);
     TPngImageList& list = MakeList(original);
-    TBytes bytes = Write(original);
+    TBytes bytes = WriteStream(original);
     const std::size_t collection = NameAt(bytes, "PngImages") + 10;
     ASSERT_EQ(bytes[collection], vaCollection);
     bytes.insert(bytes.begin() + std::ptrdiff_t(collection + 1), {vaInt8, 7});
@@ -171,19 +159,19 @@ TEST_F(PngImageListStreaming, SkipsAnIntegerInFrontOfAnItemAndIgnoresBitmapData)
     bytes.insert(bytes.begin() + std::ptrdiff_t(bitmap + 5), {1, 2, 3});
 
     TListRoot copy(nullptr);
-    Read(bytes, copy);
+    ReadStream(bytes, copy);
     ExpectSameItems(ListIn(copy), list);
 }
 
 TEST_F(PngImageListStreaming, AStreamWithABrokenPngFailsAndLeavesNothingBehind) {
     TListRoot original(nullptr);
     MakeList(original);
-    TBytes bytes = Write(original);
+    TBytes bytes = WriteStream(original);
     const std::size_t data = NameAt(bytes, "PngImage.Data");
     // The last byte of the header chunk's CRC, after the signature, length, type and body.
     bytes[data + 14 + 5 + 8 + 8 + 13 + 3] ^= 0xFF;
     TListRoot copy(nullptr);
-    const auto failure = pngtest::FailureOf([&] { Read(bytes, copy); });
+    const auto failure = pngtest::FailureOf([&] { ReadStream(bytes, copy); });
     EXPECT_EQ(failure.ClassName, "EPngInvalidCRC") << failure.Message;
     EXPECT_EQ(copy.ComponentCount(), 0);
 }
@@ -213,7 +201,7 @@ TEST_F(PngImageListStreaming, ReadsItemsFromATextLayoutNamingPngFiles) {
 end
 )";
     TListRoot root(nullptr);
-    Read(ObjectTextToBinary(text, {.BaseDirectory = folder.Path()}), root);
+    ReadStream(ObjectTextToBinary(text, {.BaseDirectory = folder.Path()}), root);
     TPngImageList& list = ListIn(root);
     ASSERT_EQ(list.PngImages()->Count(), 2);
     EXPECT_EQ(list.Count(), 2);

@@ -92,19 +92,6 @@ void TTestImages::DefineProperties(TFiler& filer) {
         true);
 }
 
-void ReadStream(const std::vector<std::uint8_t>& bytes, TComponent& root) {
-    const auto exact = std::make_unique_for_overwrite<std::uint8_t[]>(bytes.size());
-    std::copy(bytes.begin(), bytes.end(), exact.get());
-    TReadOnlyMemoryStream stream(exact.get(), std::int64_t(bytes.size()));
-    TReader(stream).ReadRootComponent(root);
-}
-
-std::vector<std::uint8_t> WriteStream(TComponent& root) {
-    TMemoryStream stream;
-    TWriter(stream).WriteRootComponent(root);
-    return stream.Bytes();
-}
-
 std::vector<std::string>& LoadedLog() {
     static std::vector<std::string> log;
     return log;

@@ -10,6 +10,7 @@
 #include "gui/classes/strings.h"
 #include "gui/graphics/colors.h"
 #include "gui/graphics/geometry.h"
+#include "tests/gui/classes/streamio.h"
 
 #include <cstdint>
 #include <memory>
@@ -164,11 +165,6 @@ private:
     std::unique_ptr<TTestItems> FItems = std::make_unique<TTestItems>(this);
     std::unique_ptr<TStringList> FLines = std::make_unique<TStringList>();
 };
-
-// Reads bytes into root from a heap block of exactly their size, so that a read past the
-// end is one the address sanitizer reports.
-void ReadStream(const std::vector<std::uint8_t>& bytes, TComponent& root);
-std::vector<std::uint8_t> WriteStream(TComponent& root);
 
 // The component of that name owned by root, which must exist and be a T.
 template <class T>

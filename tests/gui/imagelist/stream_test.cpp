@@ -1,7 +1,6 @@
 #include "gui/classes/classbuilder.h"
 #include "gui/classes/exceptions.h"
-#include "gui/classes/reader.h"
-#include "gui/classes/writer.h"
+#include "tests/gui/classes/streamio.h"
 #include "tests/gui/imagelist/helpers.h"
 #include "tests/platform/commctrl/pixels.h"
 
@@ -38,17 +37,6 @@ void RegisterStreamClasses() {
         c.Method("ImagesChange", &TStreamRoot::ImagesChange);
     });
     RegisterClass<TSilentList, TImageList>();
-}
-
-TBytes Write(TComponent& root) {
-    TMemoryStream stream;
-    TWriter(stream).WriteRootComponent(root);
-    return stream.Bytes();
-}
-
-void Read(const TBytes& bytes, TComponent& root) {
-    TMemoryStream stream(bytes);
-    TReader(stream).ReadRootComponent(root);
 }
 
 // Where a property's name, as the stream writes it (length byte first), starts.
@@ -132,10 +120,10 @@ TEST_F(ImageListStreaming, RoundTripsSettingsAndNativeImages) {
     list->SetDrawingStyle(dsSelected);
     list->SetImageType(itMask);
     list->SetTag(7);
-    const TBytes bytes = Write(original);
+    const TBytes bytes = WriteStream(original);
 
     TStreamRoot copy(nullptr);
-    Read(bytes, copy);
+    ReadStream(bytes, copy);
     auto* read = dynamic_cast<TImageList*>(copy.FindComponent("Images"));
     ASSERT_NE(read, nullptr);
     EXPECT_EQ(read->Width(), 3);
@@ -149,14 +137,14 @@ TEST_F(ImageListStreaming, RoundTripsSettingsAndNativeImages) {
     ASSERT_EQ(read->Count(), 3);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(Pixels(*read, i), Pixels(*list, i)) << "image " << i;
-    EXPECT_EQ(Write(copy), bytes);
+    EXPECT_EQ(WriteStream(copy), bytes);
 }
 
 TEST_F(ImageListStreaming, WritesPublishedPropertiesInOrderAndOnlyWhenNotDefault) {
     TStreamRoot root(nullptr);
     auto* plain = new TImageList(&root);
     plain->SetName("Plain");
-    const TBytes defaults = Write(root);
+    const TBytes defaults = WriteStream(root);
     for (const char* name : kStreamedNames)
         EXPECT_EQ(NameAt(defaults, name), std::string_view::npos) << name;
 
@@ -172,7 +160,7 @@ TEST_F(ImageListStreaming, WritesPublishedPropertiesInOrderAndOnlyWhenNotDefault
     plain->SetShareImages(true);
     plain->SetWidth(3);
     plain->Add(SolidBitmap(3, 1, clRed).get(), nullptr);
-    const TBytes all = Write(root);
+    const TBytes all = WriteStream(root);
     plain->SetShareImages(false);
     std::size_t previous = 0;
     for (const char* name : kStreamedNames) {
@@ -186,7 +174,7 @@ TEST_F(ImageListStreaming, WritesPublishedPropertiesInOrderAndOnlyWhenNotDefault
 TEST_F(ImageListStreaming, RefusesCorruptBitmapData) {
     TStreamRoot original(nullptr);
     MakeList(original);
-    const TBytes bytes = Write(original);
+    const TBytes bytes = WriteStream(original);
     const TBytes data = BitmapData(bytes);
     ASSERT_EQ(data.size(), 18u + 3 * (3 * 2 * 4 + 2));
     auto with = [&](std::size_t offset, std::uint8_t value) {
@@ -214,7 +202,7 @@ TEST_F(ImageListStreaming, RefusesCorruptBitmapData) {
         SCOPED_TRACE(name);
         TStreamRoot copy(nullptr);
         try {
-            Read(WithBitmapData(bytes, corrupt), copy);
+            ReadStream(WithBitmapData(bytes, corrupt), copy);
             ADD_FAILURE() << "read without error";
         } catch (const EReadError& error) {
             EXPECT_NE(error.Message().find("Image list data is not valid"), std::string::npos)
@@ -229,11 +217,11 @@ TEST_F(ImageListStreaming, ADerivedListReplacesTheBitmapHandlers) {
     auto* list = new TSilentList(&original);
     list->SetName("Silent");
     list->Add(SolidBitmap(16, 16, clRed).get(), nullptr);
-    const TBytes bytes = Write(original);
+    const TBytes bytes = WriteStream(original);
     EXPECT_TRUE(BitmapData(bytes).empty());
 
     TStreamRoot copy(nullptr);
-    Read(bytes, copy);
+    ReadStream(bytes, copy);
     auto* read = dynamic_cast<TSilentList*>(copy.FindComponent("Silent"));
     ASSERT_NE(read, nullptr);
     EXPECT_EQ(read->ReadCalls, 1);

@@ -3,6 +3,7 @@
 // icons made from pixel values, pixels read back, and a surface to draw on.
 
 #include "platform/commctrl/imagelist.h"
+#include "tests/platform/gdi/canvas.h"
 
 #include <cstdint>
 #include <cstring>
@@ -21,12 +22,8 @@ constexpr std::uint32_t Argb(int a, int r, int g, int b) {
            std::uint32_t(b);
 }
 
-inline gdi::BITMAPINFO TopDown(int width, int height, int bitCount = 32) {
-    gdi::BITMAPINFO info{};
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biBitCount = gdi::WORD(bitCount);
-    return info;
+inline gdi::BITMAPINFO TopDown(int width, int height) {
+    return gdi::test::DibInfo(width, -height, 32);
 }
 
 // A 32-bit section holding the pixels, top row first.

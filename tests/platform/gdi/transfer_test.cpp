@@ -271,28 +271,6 @@ TEST(Transfer, MaskedCopyKeepsTheDestinationUnderOnes) {
     EXPECT_EQ(dst.Picture(kRed), ".#.#");
 }
 
-// The colour-key drawing sequence of the image renderer, run on the engine: draw image
-// (sw x sh) into rectangle r of dc, leaving pixels of colour key transparent.
-void DrawColourKeyed(HDC dc, const RECT& r, HBITMAP image, int sw, int sh, COLORREF key) {
-    const int w = r.right - r.left;
-    const int h = r.bottom - r.top;
-    TOwnedDC s(CreateCompatibleDC(dc)), b(CreateCompatibleDC(dc)), o(CreateCompatibleDC(dc)),
-        m(CreateCompatibleDC(dc));
-    TOwnedBitmap bMask(CreateBitmap(w, h, 1, 1, nullptr)), oMask(CreateBitmap(w, h, 1, 1, nullptr)),
-        mBack(CreateCompatibleBitmap(dc, w, h));
-    TSelection s1(s.Get(), image), s2(b.Get(), bMask.Get()), s3(o.Get(), oMask.Get()),
-        s4(m.Get(), mBack.Get());
-    const COLORREF old = SetBkColor(s.Get(), key);
-    StretchBlt(o.Get(), 0, 0, w, h, s.Get(), 0, 0, sw, sh, SRCCOPY);
-    SetBkColor(s.Get(), old);
-    BitBlt(b.Get(), 0, 0, w, h, o.Get(), 0, 0, NOTSRCCOPY);
-    BitBlt(m.Get(), 0, 0, w, h, dc, r.left, r.top, SRCCOPY);
-    BitBlt(m.Get(), 0, 0, w, h, o.Get(), 0, 0, SRCAND);
-    StretchBlt(s.Get(), 0, 0, sw, sh, b.Get(), 0, 0, w, h, SRCAND);
-    StretchBlt(m.Get(), 0, 0, w, h, s.Get(), 0, 0, sw, sh, SRCPAINT);
-    BitBlt(dc, r.left, r.top, w, h, m.Get(), 0, 0, SRCCOPY);
-}
-
 TEST(Transfer, ColourKeyedDrawingLeavesKeyPixelsTransparent) {
     const COLORREF key = RGB(0, 255, 0);
     TCanvas dst(6, 3);
@@ -305,7 +283,9 @@ TEST(Transfer, ColourKeyedDrawingLeavesKeyPixelsTransparent) {
     BITMAPINFO info = test::DibInfo(2, 2, 24);
     const std::uint8_t bits[16] = {255, 0, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0};
     TOwnedBitmap image(CreateDIBitmap(dst.DC(), &info.bmiHeader, CBM_INIT, bits, &info, 0));
-    DrawColourKeyed(dst.DC(), {1, 1, 5, 3}, image.Get(), 2, 2, key);
+    TOwnedDC source(CreateCompatibleDC(dst.DC()));
+    TSelection selected(source.Get(), image.Get());
+    EXPECT_TRUE(TransparentBlt(dst.DC(), 1, 1, 4, 2, source.Get(), 0, 0, 2, 2, key));
 
     // Stretched 2x horizontally: top row key key red red, bottom row blue blue key key.
     EXPECT_EQ(dst.At(1, 1), before[1]);
@@ -316,6 +296,48 @@ TEST(Transfer, ColourKeyedDrawingLeavesKeyPixelsTransparent) {
     EXPECT_EQ(dst.At(2, 2), kBlue);
     EXPECT_EQ(dst.At(3, 2), (3 + 2) % 2 ? Grey(100) : RGB(0, 0, 80));
     EXPECT_EQ(dst.At(0, 1), before[0]) << "outside the rectangle";
+}
+
+// Whatever the stretch, mirroring, clip and device scale, a colour-keyed copy shows what the
+// plain stretched copy shows, except that the key colour leaves the destination as it was.
+TEST(Transfer, ColourKeyedCopyHidesExactlyWhatThePlainCopyShowsInTheKeyColour) {
+    const COLORREF key = RGB(0, 255, 0);
+    TCanvas image(7, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x)
+            image.Set(x, y, (x + 2 * y) % 3 ? RGB(40 * x, 50 * y, 9) : key);
+    const auto background = [](int x, int y) { return RGB(9, 5 * x, 5 * y); };
+    const std::vector<RECT> targets = {{1, 1, 8, 6}, {0, 0, 10, 7}, {2, 1, 5, 4},
+                                       {9, 1, 2, 6}, {-2, 3, 9, 1}, {3, 2, 4, 3}};
+    int hiddenPixels = 0;
+    for (const int scale : {1, 2, 3})
+        for (const bool clipped : {false, true})
+            for (const RECT& r : targets) {
+                TCanvas keyed(12, 9, 0, scale), plain(12, 9, 0, scale);
+                for (TCanvas* canvas : {&keyed, &plain}) {
+                    for (int y = 0; y < canvas->Height(); ++y)
+                        for (int x = 0; x < canvas->Width(); ++x)
+                            canvas->Set(x, y, background(x, y));
+                    if (clipped)
+                        IntersectClipRect(canvas->DC(), 2, 2, 6, 5);
+                }
+                EXPECT_TRUE(TransparentBlt(keyed.DC(), r.left, r.top, r.right - r.left,
+                                           r.bottom - r.top, image.DC(), 0, 0, 7, 5, key));
+                StretchBlt(plain.DC(), r.left, r.top, r.right - r.left, r.bottom - r.top,
+                           image.DC(), 0, 0, 7, 5, SRCCOPY);
+                for (int y = 0; y < keyed.Height(); ++y)
+                    for (int x = 0; x < keyed.Width(); ++x) {
+                        const bool hidden = plain.At(x, y) == key;
+                        hiddenPixels += hidden;
+                        ASSERT_EQ(keyed.At(x, y), hidden ? background(x, y) : plain.At(x, y))
+                            << x << "," << y << " scale " << scale << " into " << r.left << ","
+                            << r.top << " " << r.right - r.left << " x " << r.bottom - r.top;
+                    }
+            }
+    EXPECT_GT(hiddenPixels, 100);
+    TCanvas dst(2, 2);
+    EXPECT_FALSE(TransparentBlt(dst.DC(), 0, 0, 2, 2, nullptr, 0, 0, 2, 2, key));
+    EXPECT_FALSE(TransparentBlt(nullptr, 0, 0, 2, 2, image.DC(), 0, 0, 2, 2, key));
 }
 
 TEST(Transfer, ScratchRoundTripIsClippedByTheDestination) {
