@@ -125,6 +125,7 @@ public:
     const gdi::RGBQUAD* ColourTable() const { return FDibInfo.bmiColors; }
     int DibBitsPerPixel() const { return FDibInfo.bmiHeader.biBitCount; }
     std::uint8_t* Pixels() const { return FPixels; }
+    std::uint8_t* AlphaPlane() const { return FAlphaPlane.Data(); }
     // Image row y (0 = top) of the bottom-up DIB; y must be below the height.
     std::uint8_t* PixelRow(std::uint32_t y) const {
         return FPixels + std::size_t(FRowStride) * (FHeight - 1 - y);
