@@ -124,6 +124,7 @@ public:
     gdi::RGBQUAD* ColourTable() { return FDibInfo.bmiColors; }
     const gdi::RGBQUAD* ColourTable() const { return FDibInfo.bmiColors; }
     int DibBitsPerPixel() const { return FDibInfo.bmiHeader.biBitCount; }
+    std::uint32_t RowStride() const { return FRowStride; }
     std::uint8_t* Pixels() const { return FPixels; }
     std::uint8_t* AlphaPlane() const { return FAlphaPlane.Data(); }
     // Image row y (0 = top) of the bottom-up DIB; y must be below the height.

@@ -31,7 +31,7 @@ void BgrToRgba(const std::uint8_t* row, const std::uint8_t* alpha, std::uint8_t*
                std::uint32_t count) {
     if (count == 0)
         return;
-    const auto alphaOf = [alpha](std::uint32_t x) {
+    const auto alphaOf = [&](std::uint32_t x) {
         if constexpr (HasAlpha)
             return std::uint32_t(alpha[x]) << 24;
         else
