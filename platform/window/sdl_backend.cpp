@@ -72,14 +72,16 @@ public:
         // freed memory; without it, windows are plain xdg-shell toplevels that the compositor
         // decorates where it offers to.
         SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
-        // Windows are drawn in software: a surface in plain memory, not one SDL would put
-        // behind an OpenGL context by loading the GL drivers and replacing the window.
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         x11::InstallErrorHandler();
         const std::string drivers = DisplayDrivers();
         SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
         if (drivers.empty() || !StartVideo())
             throw EBackendUnavailable(DisplayProblem());
+        // On X windows are drawn in software: a surface in plain memory, not one SDL would put
+        // behind an OpenGL context by loading the GL drivers and replacing the window. SDL's
+        // Wayland driver has no such surface and needs the accelerated one.
+        if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11")
+            SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         // The X events behind SDL's, to learn of windows that other programs destroy.
         SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
         SDL_StartTextInput();
