@@ -1,5 +1,6 @@
 #include "gui/classes/exceptions.h"
 #include "gui/classes/names.h"
+#include "gui/classes/streamformat.h"
 #include "gui/classes/valuewriter.h"
 #include "tools/layoutc/layoutlexer.h"
 #include "tools/layoutc/layouttext.h"
@@ -86,6 +87,10 @@ void TLayoutParser::ParseObject() {
     } else {
         className = std::exchange(name, std::string());
     }
+    // A component begins with its class name, whose length byte from the filer flags' prefix
+    // up would read as those flags.
+    if (className.size() >= FilerFlagsPrefix)
+        FLexer.Error("Class name too long: " + className.substr(0, 32) + "...");
     WriteName(className);
     WriteName(name);
     while (FLexer.Current().Kind == tkIdent && !FLexer.IsKeyword("object") &&
