@@ -1,5 +1,7 @@
 #include "launcher/drives/discstate.h"
 
+#include "platform/system/file_descriptor.h"
+
 #include <climits>
 #include <fcntl.h>
 #include <fstream>
@@ -11,21 +13,6 @@
 namespace drives {
 
 namespace {
-
-class TDescriptor {
-public:
-    explicit TDescriptor(int descriptor) : FDescriptor(descriptor) {}
-    TDescriptor(const TDescriptor&) = delete;
-    TDescriptor& operator=(const TDescriptor&) = delete;
-    ~TDescriptor() {
-        if (FDescriptor >= 0)
-            close(FDescriptor);
-    }
-    int Get() const { return FDescriptor; }
-
-private:
-    int FDescriptor;
-};
 
 bool IsBlockDevice(int descriptor) {
     struct stat status {};
@@ -71,7 +58,7 @@ TDiscState DiscStateFrom(int driveStatus, int discStatus) {
 }
 
 TDiscState ReadDiscState(const std::string& node, const std::string& sizeFile) {
-    const TDescriptor device(open(node.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const platform::TFileDescriptor device(open(node.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (device.Get() < 0 || !IsBlockDevice(device.Get()))
         return StateFromSize(sizeFile);
     const int driveStatus = ioctl(device.Get(), CDROM_DRIVE_STATUS, CDSL_CURRENT);

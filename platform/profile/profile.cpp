@@ -1,5 +1,6 @@
 #include "platform/profile/profile.h"
 
+#include "platform/system/file_descriptor.h"
 #include "platform/system/regular_file.h"
 
 #include <algorithm>
@@ -84,21 +85,6 @@ std::optional<std::string> ScanLines(TScan& scan, std::string_view text, std::si
 // A line is read in parts of this size, so that a file without line breaks costs no more.
 constexpr std::size_t LinePart = 1 << 20;
 
-class TDescriptor {
-public:
-    explicit TDescriptor(int descriptor) : FDescriptor(descriptor) {}
-    TDescriptor(const TDescriptor&) = delete;
-    TDescriptor& operator=(const TDescriptor&) = delete;
-    ~TDescriptor() {
-        if (FDescriptor >= 0)
-            close(FDescriptor);
-    }
-    int Get() const { return FDescriptor; }
-
-private:
-    int FDescriptor;
-};
-
 } // namespace
 
 std::string ProfileStringIn(std::string_view contents, const std::string& section,
@@ -113,7 +99,7 @@ std::string ProfileStringIn(std::string_view contents, const std::string& sectio
 
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue, const std::string& fileName) {
-    const TDescriptor file(platform::OpenRegularFile(fileName));
+    const platform::TFileDescriptor file(platform::OpenRegularFile(fileName));
     if (file.Get() < 0)
         return defaultValue;
     TScan scan(section, key);
