@@ -1,17 +1,20 @@
 // Start-up to the first frame with the final content, as a user sees it on an X display.
 //
-//   startup_frame RUNS IDLE_SECONDS ANCHOR PROGRAM
+//   startup_frame RUNS IDLE_SECONDS ANCHOR PROGRAM...
 //
-// Starts ANCHOR and PROGRAM in turn, RUNS times each, and times each start from just before
-// exec to the moment the program's window first holds exactly the pixels it shows once the
-// program has gone idle (a warm-up start of each records those). Windows are followed through
-// the damage extension; each damage report is answered with a read of the window, and the
-// time taken is when that read comes back, so the figure never runs ahead of the screen.
+// Starts ANCHOR and each PROGRAM in turn, RUNS times each, and times each start from just
+// before exec to the moment the program's window first holds exactly the pixels it shows once
+// the program has gone idle (a warm-up start of each records those). Windows are followed
+// through the damage extension, which reports every drawing with the server's time stamp;
+// each report is answered with a read of the window. When a read shows the final pixels, the
+// start took until the last drawing the read reflects: the server's clock, taken against
+// ours before each start, gives that moment exactly, however long the read itself took.
 // Also reports every program's peak resident memory, its threads and the windows it created,
-// the processor time its main thread took to the first frame (what a start costs whatever
-// else the machine runs), and how much processor time PROGRAM used over IDLE_SECONDS of
-// sitting idle.
+// the processor time its main thread had when the frame was seen (what a start costs whatever
+// else the machine runs), and how much processor time the last PROGRAM used over
+// IDLE_SECONDS of sitting idle.
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
@@ -19,6 +22,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -38,8 +42,12 @@ namespace {
 
 using TClock = std::chrono::steady_clock;
 
+double MillisecondsBetween(TClock::time_point from, TClock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
 double MillisecondsSince(TClock::time_point start) {
-    return std::chrono::duration<double, std::milli>(TClock::now() - start).count();
+    return MillisecondsBetween(start, TClock::now());
 }
 
 // Windows vanish under a query when their program replaces or closes them; such errors are
@@ -124,14 +132,21 @@ public:
         if (!XDamageQueryExtension(display, &FDamageEvent, &error))
             throw std::runtime_error("the X server has no damage extension");
         XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+        FClock = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+        XSelectInput(display, FClock, PropertyChangeMask);
+        FTick = XInternAtom(display, "BRENLOW_STARTUP_TICK", False);
         XSync(display, False);
     }
+
+    ~TWatcher() { XDestroyWindow(FDisplay, FClock); }
 
     // One start; with no reference it waits for the program to go idle and records what its
     // window shows then.
     TStart Run(const std::string& program, std::optional<TImage>& reference, int idleSeconds) {
         Forget();
+        SetClock();
         const TClock::time_point start = TClock::now();
+        FStartAfterSync = MillisecondsBetween(FLocalThen, start);
         const pid_t pid = fork();
         if (pid == 0) {
             execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
@@ -166,10 +181,36 @@ public:
     }
 
 private:
+    // The server's clock against ours: a change to a property of our own window comes back
+    // with the server's time, which fell between the two readings of our clock.
+    void SetClock() {
+        const TClock::time_point before = TClock::now();
+        XChangeProperty(FDisplay, FClock, FTick, XA_INTEGER, 32, PropModeAppend, nullptr, 0);
+        XEvent event;
+        XIfEvent(FDisplay, &event, &TWatcher::IsTick, reinterpret_cast<XPointer>(this));
+        const TClock::time_point after = TClock::now();
+        FServerTime = event.xproperty.time;
+        FLocalThen = before + (after - before) / 2;
+    }
+
+    static Bool IsTick(Display*, XEvent* event, XPointer watcher) {
+        const auto* self = reinterpret_cast<const TWatcher*>(watcher);
+        return event->type == PropertyNotify && event->xproperty.window == self->FClock &&
+               event->xproperty.atom == self->FTick;
+    }
+
+    // Milliseconds from the start to a moment on the server's clock, which counts in
+    // milliseconds and wraps around.
+    double SinceStart(Time serverTime) const {
+        const auto sinceSync = std::int32_t(std::uint32_t(serverTime - FServerTime));
+        return double(sinceSync) - FStartAfterSync;
+    }
+
     void Forget() {
         for (auto& [window, damage] : FDamage)
             XDamageDestroy(FDisplay, damage);
         FDamage.clear();
+        FLastDrawing.clear();
         XSync(FDisplay, False);
         while (XPending(FDisplay)) {
             XEvent event;
@@ -191,7 +232,7 @@ private:
         if (event.type == CreateNotify) {
             ++FCreated;
             FDamage[event.xcreatewindow.window] =
-                XDamageCreate(FDisplay, event.xcreatewindow.window, XDamageReportNonEmpty);
+                XDamageCreate(FDisplay, event.xcreatewindow.window, XDamageReportRawRectangles);
             return Window(None);
         }
         if (event.type == MapNotify) {
@@ -200,21 +241,26 @@ private:
         }
         if (event.type == DestroyNotify) {
             FDamage.erase(event.xdestroywindow.window);
+            FLastDrawing.erase(event.xdestroywindow.window);
             return Window(None);
         }
         if (event.type == FDamageEvent + XDamageNotify) {
             const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
-            XDamageSubtract(FDisplay, damage.damage, None, None);
+            FLastDrawing[damage.drawable] = damage.timestamp;
             return damage.drawable;
         }
         return Window(None);
     }
 
-    std::optional<TImage> Grab(Window window) {
+    // The window's pixels; `request` gets the sequence number of the read, which every event
+    // the server sent before it carries a lower one than.
+    std::optional<TImage> Grab(Window window, unsigned long* request = nullptr) {
         XWindowAttributes attributes{};
         if (!XGetWindowAttributes(FDisplay, window, &attributes) ||
             attributes.map_state != IsViewable)
             return std::nullopt;
+        if (request)
+            *request = NextRequest(FDisplay);
         XImage* image = XGetImage(FDisplay, window, 0, 0, attributes.width, attributes.height,
                                   AllPlanes, ZPixmap);
         if (!image)
@@ -234,10 +280,18 @@ private:
             const auto changed = Next(100);
             if (!changed || *changed == None)
                 continue;
-            if (Grab(*changed) == reference) {
-                result.Milliseconds = MillisecondsSince(start);
-                return true;
-            }
+            unsigned long request = 0;
+            if (Grab(*changed, &request) != reference)
+                continue;
+            result.Milliseconds = MillisecondsSince(start);
+            // Drawings reported before the read made what it saw.
+            XEvent pending;
+            while (XPending(FDisplay) && XPeekEvent(FDisplay, &pending) &&
+                   pending.xany.serial < request)
+                Next(0);
+            if (const auto drawn = FLastDrawing.find(*changed); drawn != FLastDrawing.end())
+                result.Milliseconds = std::min(result.Milliseconds, SinceStart(drawn->second));
+            return true;
         }
         return false;
     }
@@ -273,8 +327,14 @@ private:
     }
 
     Display* FDisplay;
+    Window FClock = None;
+    Atom FTick = None;
+    Time FServerTime = 0;
+    TClock::time_point FLocalThen;
+    double FStartAfterSync = 0;
     int FDamageEvent = 0;
     std::map<Window, Damage> FDamage;
+    std::map<Window, Time> FLastDrawing;
     int FCreated = 0;
     int FMapped = 0;
 };
@@ -292,13 +352,13 @@ std::string Name(const std::string& path) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: startup_frame RUNS IDLE_SECONDS ANCHOR PROGRAM\n");
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: startup_frame RUNS IDLE_SECONDS ANCHOR PROGRAM...\n");
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
     const int idleSeconds = std::atoi(argv[2]);
-    const std::vector<std::string> programs{argv[3], argv[4]};
+    const std::vector<std::string> programs(argv + 3, argv + argc);
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "startup_frame: no display\n");
@@ -315,7 +375,8 @@ int main(int argc, char** argv) {
             for (std::size_t p = 0; p < programs.size(); ++p)
                 starts[p].push_back(watcher.Run(programs[p], references[p], 0));
         }
-        const TStart idle = watcher.Run(programs[1], references[1], idleSeconds);
+        const std::size_t last = programs.size() - 1;
+        const TStart idle = watcher.Run(programs[last], references[last], idleSeconds);
 
         std::vector<double> medians, cpuMedians;
         for (std::size_t p = 0; p < programs.size(); ++p) {
@@ -339,13 +400,14 @@ int main(int argc, char** argv) {
                         *std::max_element(times.begin(), times.end()), runs, cpuMedians.back(),
                         Median(peaks) / 1024, threads, created, mapped);
         }
-        std::printf("%-14s first frame: %.2fx the anchor's time, %+.1f ms; processor %.2fx, "
-                    "%+.1f ms\n",
-                    Name(programs[1]).c_str(), medians[1] / medians[0], medians[1] - medians[0],
-                    cpuMedians[1] / cpuMedians[0], cpuMedians[1] - cpuMedians[0]);
+        for (std::size_t p = 1; p < programs.size(); ++p)
+            std::printf("%-14s first frame: %.2fx the anchor's time, %+.1f ms; processor %.2fx, "
+                        "%+.1f ms\n",
+                        Name(programs[p]).c_str(), medians[p] / medians[0], medians[p] - medians[0],
+                        cpuMedians[p] / cpuMedians[0], cpuMedians[p] - cpuMedians[0]);
         std::printf("%-14s idle for %d s: %ld clock ticks of processor time, %ld wake-ups of "
                     "the main thread\n",
-                    Name(programs[1]).c_str(), idleSeconds, idle.IdleTicks, idle.IdleSwitches);
+                    Name(programs[last]).c_str(), idleSeconds, idle.IdleTicks, idle.IdleSwitches);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "startup_frame: %s\n", error.what());
         return 1;
