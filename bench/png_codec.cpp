@@ -13,9 +13,11 @@
 #include "png/pngobject.h"
 #include "png/rgba_rows.h"
 
+#include <array>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <memory>
 
@@ -202,18 +204,34 @@ void PrintEncodedSizes(std::vector<std::vector<TEncodeInput>>& inputs,
     for (const TEncodeSetting& setting : EncodeSettings)
         std::printf(" %14s", setting.Name);
     std::printf("\n");
+    constexpr std::size_t settings = std::size(EncodeSettings);
+    std::array<double, settings> largest{}, logSums{};
+    std::size_t files = 0;
     for (std::size_t c = 0; c < corpus.size(); ++c) {
         std::printf("%-22s", corpus[c].Name.c_str());
-        for (const TEncodeSetting& setting : EncodeSettings) {
+        for (std::size_t s = 0; s < settings; ++s) {
             std::size_t codec = 0, libpng = 0;
             for (TEncodeInput& input : inputs[c]) {
-                codec += EncodeCodec(input, setting);
-                libpng += EncodeLibpng(input, setting);
+                const std::size_t ours = EncodeCodec(input, EncodeSettings[s]);
+                const std::size_t theirs = EncodeLibpng(input, EncodeSettings[s]);
+                const double ratio = double(ours) / double(theirs);
+                largest[s] = std::max(largest[s], ratio);
+                logSums[s] += std::log(ratio);
+                codec += ours;
+                libpng += theirs;
             }
             std::printf(" %14.3f", double(codec) / double(libpng));
         }
+        files += inputs[c].size();
         std::printf("\n");
     }
+    std::printf("%-22s", "largest of any file");
+    for (double ratio : largest)
+        std::printf(" %14.3f", ratio);
+    std::printf("\n%-22s", "geometric mean (files)");
+    for (double sum : logSums)
+        std::printf(" %14.3f", files ? std::exp(sum / double(files)) : 0.0);
+    std::printf("\n");
 }
 
 // The heap a decode holds at its peak beyond what the decoded image keeps afterwards, beside
