@@ -177,9 +177,14 @@ void TFontInstance::ComputeMetrics(const LOGFONT& font, int deviceScale) {
 }
 
 const TGlyph& TFontInstance::Glyph(char32_t c) {
+    const bool ascii = c < FAscii.size();
+    if (ascii && FAscii[c])
+        return *FAscii[c];
     auto it = FGlyphs.find(c);
     if (it == FGlyphs.end())
         it = FGlyphs.emplace(c, Render(c)).first;
+    if (ascii)
+        FAscii[c] = &it->second;
     return it->second;
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/gdi/types.h"
 
+#include <array>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -59,6 +60,9 @@ private:
     TStroke FUnderline;
     TStroke FStrikeOut;
     std::unordered_map<char32_t, TGlyph> FGlyphs;
+    // The glyphs of the first 128 characters once rendered, so most text skips the hash
+    // lookup; the map's nodes never move.
+    std::array<const TGlyph*, 128> FAscii{};
 };
 
 } // namespace gdi::detail

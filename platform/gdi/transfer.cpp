@@ -87,10 +87,15 @@ int PatternIndex(int v, int origin, int scale) {
 
 constexpr std::uint8_t kPatternCopy = 0xF0;
 
-// Writes the first period of the pattern row, then doubles the written part.
+// Writes the first period of the pattern row, then doubles the written part; a row of one
+// colour (every solid brush) is a plain fill, which only writes.
 void FillPattern(const TPattern& pattern, int y, int x, int n, TPixel* out) {
     const TPixel* row =
         &pattern.Pixels[std::size_t(PatternIndex(y, pattern.Origin.y, pattern.Scale)) * 8];
+    if (std::all_of(row + 1, row + 8, [row](TPixel p) { return p == row[0]; })) {
+        std::fill_n(out, n, row[0]);
+        return;
+    }
     const int period = std::min(n, 8 * pattern.Scale);
     for (int i = 0; i < period; ++i)
         out[i] = row[PatternIndex(x + i, pattern.Origin.x, pattern.Scale)];
@@ -145,7 +150,7 @@ public:
             FDst.Read(dstRow, x0, n, d);
         const TPixel* s = src ? SourcePixels(*src, srcY, x0, n) : nullptr;
         const TPixel* p = nullptr;
-        if (FT.Pattern) {
+        if (FT.Pattern && RopUsesPattern(FT.Code)) {
             FillPattern(*FT.Pattern, y, x0, n, FScratch.Pat.data());
             p = FScratch.Pat.data();
         }
