@@ -10,6 +10,7 @@ namespace theme::detail {
 namespace {
 
 using commctrl::detail::Blend;
+using commctrl::detail::WithColour;
 using gdi::ToPixel;
 using gdi::TPixel;
 
@@ -88,11 +89,18 @@ bool DrawPushButton(gdi::HDC dc, int state, const gdi::RECT& rect) {
     return commctrl::detail::Compose(
         dc, rect.left, rect.top, width, height, nullptr, [&](TPixel* row, int y) {
             const gdi::COLORREF faceColour = FaceRow(look, y - inner.Inset, faceRows);
+            const TPixel facePixel = ToPixel(faceColour);
             for (int x = 0; x < width; ++x) {
+                // Where the face covers the whole pixel it hides the layers below it.
+                const int faceCoverage = Coverage(face, x, y);
+                if (faceCoverage == 16) {
+                    row[x] = WithColour(row[x], facePixel);
+                    continue;
+                }
                 TPixel pixel = Layer(row[x], look.Border, Coverage(outer, x, y));
                 if (look.HasRing)
                     pixel = Layer(pixel, look.Ring, Coverage(inner, x, y));
-                row[x] = Layer(pixel, faceColour, Coverage(face, x, y));
+                row[x] = Layer(pixel, faceColour, faceCoverage);
             }
         });
 }
