@@ -16,15 +16,11 @@ constexpr TColor SelectedTextColour = 0xFFFFFF;
 // Fills an item white with black text, or grey with white text when it is selected, with
 // the focus rectangle when it also has the focus; leaves the canvas's colours set for text.
 void DrawItemBackground(TCanvas& canvas, const TRect& rect, TOwnerDrawState state) {
-    canvas.Brush().SetColor(ItemColour);
-    canvas.Font().SetColor(TextColour);
+    const bool selected = state.Contains(odSelected);
+    canvas.Brush().SetColor(selected ? SelectedColour : ItemColour);
+    canvas.Font().SetColor(selected ? SelectedTextColour : TextColour);
     canvas.FillRect(rect);
-    if (!state.Contains(odSelected))
-        return;
-    canvas.Brush().SetColor(SelectedColour);
-    canvas.FillRect(rect);
-    canvas.Font().SetColor(SelectedTextColour);
-    if (state.Contains(odFocused))
+    if (selected && state.Contains(odFocused))
         canvas.DrawFocusRect(rect);
 }
 
