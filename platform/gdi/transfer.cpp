@@ -169,7 +169,7 @@ private:
     // A solid brush's row is a plain fill, which only writes.
     void PatternRow(int y, int x0, int n, TPixel* out) const {
         if (FSolid)
-            std::fill_n(out, n, FT.Pattern->Pixels[0]);
+            FillPixels(out, std::size_t(n), FT.Pattern->Pixels[0]);
         else
             FillPattern(*FT.Pattern, y, x0, n, out);
     }
