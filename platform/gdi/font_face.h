@@ -13,13 +13,18 @@
 namespace gdi::detail {
 
 // A rendered glyph: grey coverage 0..255, row by row, placed relative to the pen position
-// on the baseline.
+// on the baseline. Rows are padded with zero coverage to a multiple of kGlyphPadding, so
+// blending may run whole groups of pixels past a glyph's right edge and leave them as they
+// were.
+constexpr int kGlyphPadding = 4;
+
 struct TGlyph {
     int Advance = 0;
     int Left = 0;
     int Top = 0; // rows above the baseline
     int Width = 0;
     int Height = 0;
+    int Stride = 0; // coverage bytes per row
     std::vector<std::uint8_t> Coverage;
 };
 

@@ -19,33 +19,39 @@ void Fill(DeviceContext& dc, const RECT& rect, COLORREF colour, const std::optio
 }
 
 // Blends one glyph with its top-left corner at device (x, y) inside the rectangle `area`:
-// in place on 32-bit surfaces, through a row of working pixels on the others.
+// in place on 32-bit surfaces, through a row of working pixels on the others. In place,
+// each row runs on over the glyph's zero padding as far as the area allows, so it is
+// blended in whole groups.
 void BlendGlyph(const TSurface& surface, const TGlyph& glyph, int x, int y, const RECT& area,
                 TPixel ink, std::vector<TPixel>& scratch) {
     const RECT box = IntersectRects({x, y, x + glyph.Width, y + glyph.Height}, area);
     if (box.IsEmpty())
         return;
-    const int n = box.Width();
-    const bool inPlace = surface.BitsPerPixel == 32;
-    if (!inPlace && scratch.size() < std::size_t(n))
+    const bool inPlace = surface.BitsPerPixel == 32 && !surface.Monochrome;
+    int n = box.Width();
+    if (inPlace)
+        n = std::min({(n + kGlyphPadding - 1) / kGlyphPadding * kGlyphPadding,
+                      glyph.Stride - (box.left - x), area.right - box.left});
+    else if (scratch.size() < std::size_t(n))
         scratch.resize(std::size_t(n));
     for (int py = box.top; py < box.bottom; ++py) {
         std::uint8_t* line = surface.Row(py);
         const std::uint8_t* coverage =
-            &glyph.Coverage[std::size_t(py - y) * std::size_t(glyph.Width) +
+            &glyph.Coverage[std::size_t(py - y) * std::size_t(glyph.Stride) +
                             std::size_t(box.left - x)];
-        TPixel* pixels = inPlace ? reinterpret_cast<TPixel*>(line) + box.left : scratch.data();
-        if (!inPlace)
-            surface.Read(line, box.left, n, pixels);
+        if (inPlace) {
+            BlendCoverage(reinterpret_cast<TPixel*>(line) + box.left, coverage, n, ink);
+            continue;
+        }
+        surface.Read(line, box.left, n, scratch.data());
         if (surface.Monochrome) {
             for (int i = 0; i < n; ++i)
                 if (coverage[i] >= kMonochromeThreshold)
-                    pixels[i] = ink;
+                    scratch[std::size_t(i)] = ink;
         } else {
-            BlendCoverage(pixels, coverage, n, ink);
+            BlendCoverage(scratch.data(), coverage, n, ink);
         }
-        if (!inPlace)
-            surface.Write(line, box.left, n, pixels);
+        surface.Write(line, box.left, n, scratch.data());
     }
 }
 
