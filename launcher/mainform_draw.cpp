@@ -46,8 +46,9 @@ void TMainForm::ListBoxMainDrawItem(TWinControl*, int index, TRect rect, TOwnerD
                            rect.Top + (itemHeight - PngImageListMain->Height()) / 2 - 10, index,
                            true);
     const std::string text = ListBoxMain->Items()->Strings(index);
-    canvas.TextOut(rect.Left + (listWidth - canvas.TextWidth(text)) / 2,
-                   rect.Top + (itemHeight - canvas.TextHeight(text)) / 2 + 25, text);
+    const TSize size = canvas.TextExtent(text);
+    canvas.TextOut(rect.Left + (listWidth - size.cx) / 2,
+                   rect.Top + (itemHeight - size.cy) / 2 + 25, text);
 }
 
 void TMainForm::ListBoxDataDrawItem(TWinControl*, int index, TRect rect, TOwnerDrawState state) {
