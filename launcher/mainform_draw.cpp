@@ -16,15 +16,11 @@ constexpr TColor SelectedTextColour = 0xFFFFFF;
 // Fills an item white with black text, or grey with white text when it is selected, with
 // the focus rectangle when it also has the focus; leaves the canvas's colours set for text.
 void DrawItemBackground(TCanvas& canvas, const TRect& rect, TOwnerDrawState state) {
-    canvas.Brush().SetColor(ItemColour);
-    canvas.Font().SetColor(TextColour);
+    const bool selected = state.Contains(odSelected);
+    canvas.Brush().SetColor(selected ? SelectedColour : ItemColour);
+    canvas.Font().SetColor(selected ? SelectedTextColour : TextColour);
     canvas.FillRect(rect);
-    if (!state.Contains(odSelected))
-        return;
-    canvas.Brush().SetColor(SelectedColour);
-    canvas.FillRect(rect);
-    canvas.Font().SetColor(SelectedTextColour);
-    if (state.Contains(odFocused))
+    if (selected && state.Contains(odFocused))
         canvas.DrawFocusRect(rect);
 }
 
@@ -50,8 +46,9 @@ void TMainForm::ListBoxMainDrawItem(TWinControl*, int index, TRect rect, TOwnerD
                            rect.Top + (itemHeight - PngImageListMain->Height()) / 2 - 10, index,
                            true);
     const std::string text = ListBoxMain->Items()->Strings(index);
-    canvas.TextOut(rect.Left + (listWidth - canvas.TextWidth(text)) / 2,
-                   rect.Top + (itemHeight - canvas.TextHeight(text)) / 2 + 25, text);
+    const TSize size = canvas.TextExtent(text);
+    canvas.TextOut(rect.Left + (listWidth - size.cx) / 2,
+                   rect.Top + (itemHeight - size.cy) / 2 + 25, text);
 }
 
 void TMainForm::ListBoxDataDrawItem(TWinControl*, int index, TRect rect, TOwnerDrawState state) {

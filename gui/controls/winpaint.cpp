@@ -35,7 +35,11 @@ void TWinControl::Paint(TMessage& message) {
     if (!memory || !buffer)
         throw EOutOfResources(SOutOfResources);
     const gdi::TSelection selection(memory.Get(), buffer->Get());
-    gdi::IntersectClipRect(memory.Get(), area.left, area.top, area.right, area.bottom);
+    // Only what reaches the window is drawn: the update region less the children over it,
+    // not all of its bounding box.
+    gdi::TRegion visible;
+    gdi::GetClipRegion(paint->DC(), visible);
+    gdi::IntersectClipRegion(memory.Get(), visible);
     // What earlier paints left there must not show where this one draws nothing.
     gdi::PatBlt(memory.Get(), area.left, area.top, area.Width(), area.Height(), gdi::BLACKNESS);
     Perform(win::WM_ERASEBKGND, win::WPARAM(memory.Get()), win::LPARAM(memory.Get()));

@@ -63,4 +63,25 @@ int GetClipBox(HDC dc, RECT* box) {
     return RegionKind(clip.Rects().size());
 }
 
+int GetClipRegion(HDC dc, TRegion& region) {
+    DeviceContext* context = detail::FindContext(dc);
+    if (!context)
+        return ERROR;
+    region.Clear();
+    for (const RECT& r : context->ClipRects())
+        region.Union(context->ToLogical(r));
+    return RegionKind(region.Rects().size());
+}
+
+int IntersectClipRegion(HDC dc, const TRegion& region) {
+    DeviceContext* context = detail::FindContext(dc);
+    if (!context)
+        return ERROR;
+    TRegion device;
+    for (const RECT& r : region.Rects())
+        device.Union(context->ToDevice(r));
+    ApplicationClip(*context).Intersect(device);
+    return RegionKind(context->ClipRects().size());
+}
+
 } // namespace gdi

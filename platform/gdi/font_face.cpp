@@ -177,9 +177,14 @@ void TFontInstance::ComputeMetrics(const LOGFONT& font, int deviceScale) {
 }
 
 const TGlyph& TFontInstance::Glyph(char32_t c) {
+    const bool ascii = c < FAscii.size();
+    if (ascii && FAscii[c])
+        return *FAscii[c];
     auto it = FGlyphs.find(c);
     if (it == FGlyphs.end())
         it = FGlyphs.emplace(c, Render(c)).first;
+    if (ascii)
+        FAscii[c] = &it->second;
     return it->second;
 }
 
@@ -208,12 +213,13 @@ TGlyph TFontInstance::Render(char32_t c) const {
     glyph.Top = slot->bitmap_top;
     glyph.Width = int(bitmap.width);
     glyph.Height = int(bitmap.rows);
-    glyph.Coverage.resize(std::size_t(glyph.Width) * std::size_t(glyph.Height));
+    glyph.Stride = (glyph.Width + kGlyphPadding - 1) / kGlyphPadding * kGlyphPadding;
+    glyph.Coverage.resize(std::size_t(glyph.Stride) * std::size_t(glyph.Height));
     const bool bilevel = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
     for (int y = 0; y < glyph.Height; ++y) {
         const unsigned char* row = bitmap.buffer + std::ptrdiff_t(y) * bitmap.pitch;
         for (int x = 0; x < glyph.Width; ++x)
-            glyph.Coverage[std::size_t(y * glyph.Width + x)] =
+            glyph.Coverage[std::size_t(y * glyph.Stride + x)] =
                 bilevel ? ((row[x >> 3] >> (7 - (x & 7))) & 1) * 255 : row[x];
     }
     return glyph;

@@ -5,6 +5,7 @@
 
 #include "platform/gdi/types.h"
 
+#include <array>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -12,13 +13,18 @@
 namespace gdi::detail {
 
 // A rendered glyph: grey coverage 0..255, row by row, placed relative to the pen position
-// on the baseline.
+// on the baseline. Rows are padded with zero coverage to a multiple of kGlyphPadding, so
+// blending may run whole groups of pixels past a glyph's right edge and leave them as they
+// were.
+constexpr int kGlyphPadding = 4;
+
 struct TGlyph {
     int Advance = 0;
     int Left = 0;
     int Top = 0; // rows above the baseline
     int Width = 0;
     int Height = 0;
+    int Stride = 0; // coverage bytes per row
     std::vector<std::uint8_t> Coverage;
 };
 
@@ -59,6 +65,9 @@ private:
     TStroke FUnderline;
     TStroke FStrikeOut;
     std::unordered_map<char32_t, TGlyph> FGlyphs;
+    // The glyphs of the first 128 characters once rendered, so most text skips the hash
+    // lookup; the map's nodes never move.
+    std::array<const TGlyph*, 128> FAscii{};
 };
 
 } // namespace gdi::detail

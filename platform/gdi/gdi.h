@@ -123,6 +123,11 @@ int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom);
 int SelectClipRgn(HDC dc, std::nullptr_t);
 // The clip box in logical coordinates.
 int GetClipBox(HDC dc, RECT* box);
+// Everything the context may draw on (device clip and application clip together), in
+// logical coordinates.
+int GetClipRegion(HDC dc, TRegion& region);
+// Narrows the application clip to a region given in logical coordinates.
+int IntersectClipRegion(HDC dc, const TRegion& region);
 
 // ---- Transfers ------------------------------------------------------------------------------
 

@@ -11,7 +11,9 @@ namespace {
 // Characters placed one after the other, as TextOut draws them.
 detail::TTextLine PlaceInOrder(detail::TFontInstance& font, std::string_view text) {
     detail::TTextLine line;
-    for (char32_t c : DecodeUtf8(text)) {
+    const std::u32string chars = DecodeUtf8(text);
+    line.Chars.reserve(chars.size());
+    for (char32_t c : chars) {
         line.Chars.push_back({c, line.Width, false});
         line.Width += font.Advance(c);
     }

@@ -1,5 +1,6 @@
 #include "platform/gdi/text_render.h"
 
+#include "platform/gdi/coverage_blend.h"
 #include "platform/gdi/gdi.h"
 #include "platform/gdi/rop.h"
 #include "platform/gdi/transfer.h"
@@ -17,38 +18,40 @@ void Fill(DeviceContext& dc, const RECT& rect, COLORREF colour, const std::optio
     PaintRect(dc, rect, kCopy, SolidPattern(SurfaceColour(dc, colour)), limit);
 }
 
-TPixel Blend(TPixel d, TPixel t, int coverage) {
-    TPixel out = d & 0xFF000000;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const int dc = int((d >> shift) & 0xFF);
-        const int tc = int((t >> shift) & 0xFF);
-        out |= TPixel((tc * coverage + dc * (255 - coverage) + 127) / 255) << shift;
-    }
-    return out;
-}
-
-// Blends one glyph with its top-left corner at device (x, y) inside the rectangle `area`.
+// Blends one glyph with its top-left corner at device (x, y) inside the rectangle `area`:
+// in place on 32-bit surfaces, through a row of working pixels on the others. In place,
+// each row runs on over the glyph's zero padding as far as the area allows, so it is
+// blended in whole groups.
 void BlendGlyph(const TSurface& surface, const TGlyph& glyph, int x, int y, const RECT& area,
-                TPixel ink, std::vector<TPixel>& row) {
+                TPixel ink, std::vector<TPixel>& scratch) {
     const RECT box = IntersectRects({x, y, x + glyph.Width, y + glyph.Height}, area);
     if (box.IsEmpty())
         return;
-    const int n = box.Width();
-    row.resize(std::size_t(n));
+    const bool inPlace = surface.BitsPerPixel == 32 && !surface.Monochrome;
+    int n = box.Width();
+    if (inPlace)
+        n = std::min({(n + kGlyphPadding - 1) / kGlyphPadding * kGlyphPadding,
+                      glyph.Stride - (box.left - x), area.right - box.left});
+    else if (scratch.size() < std::size_t(n))
+        scratch.resize(std::size_t(n));
     for (int py = box.top; py < box.bottom; ++py) {
         std::uint8_t* line = surface.Row(py);
-        surface.Read(line, box.left, n, row.data());
         const std::uint8_t* coverage =
-            &glyph.Coverage[std::size_t(py - y) * std::size_t(glyph.Width) +
+            &glyph.Coverage[std::size_t(py - y) * std::size_t(glyph.Stride) +
                             std::size_t(box.left - x)];
-        for (int i = 0; i < n; ++i) {
-            if (surface.Monochrome)
-                row[std::size_t(i)] =
-                    coverage[i] >= kMonochromeThreshold ? ink : row[std::size_t(i)];
-            else if (coverage[i])
-                row[std::size_t(i)] = Blend(row[std::size_t(i)], ink, coverage[i]);
+        if (inPlace) {
+            BlendCoverage(reinterpret_cast<TPixel*>(line) + box.left, coverage, n, ink);
+            continue;
         }
-        surface.Write(line, box.left, n, row.data());
+        surface.Read(line, box.left, n, scratch.data());
+        if (surface.Monochrome) {
+            for (int i = 0; i < n; ++i)
+                if (coverage[i] >= kMonochromeThreshold)
+                    scratch[std::size_t(i)] = ink;
+        } else {
+            BlendCoverage(scratch.data(), coverage, n, ink);
+        }
+        surface.Write(line, box.left, n, scratch.data());
     }
 }
 

@@ -120,6 +120,9 @@ public:
             FMaskKey = t.Mask->Surface->Resolve(ToPixel(t.Mask->BkColour));
         if (t.SourceKey)
             FKey = t.Source->Surface->Resolve(ToPixel(*t.SourceKey));
+        if (t.Pattern && std::ranges::all_of(t.Pattern->Pixels,
+                                             [&](TPixel p) { return p == t.Pattern->Pixels[0]; }))
+            FSolid = true;
         FTargetLeft = Span(t.Target.X, t.Target.Width).first;
         FTargetTop = Span(t.Target.Y, t.Target.Height).first;
         FScratch.Reserve(std::size_t(std::max(1, xAxis.Hi - xAxis.Lo)));
@@ -138,15 +141,15 @@ public:
         if (FDst.BitsPerPixel == 32)
             d = reinterpret_cast<TPixel*>(dstRow) + x0;
         if (FDst.BitsPerPixel == 32 && FT.Code == kPatternCopy && !keeps) {
-            FillPattern(*FT.Pattern, y, x0, n, d);
+            PatternRow(y, x0, n, d);
             return;
         }
         if (FDst.BitsPerPixel != 32)
             FDst.Read(dstRow, x0, n, d);
         const TPixel* s = src ? SourcePixels(*src, srcY, x0, n) : nullptr;
         const TPixel* p = nullptr;
-        if (FT.Pattern) {
-            FillPattern(*FT.Pattern, y, x0, n, FScratch.Pat.data());
+        if (FT.Pattern && RopUsesPattern(FT.Code)) {
+            PatternRow(y, x0, n, FScratch.Pat.data());
             p = FScratch.Pat.data();
         }
         if (FT.Mask)
@@ -163,6 +166,14 @@ public:
     }
 
 private:
+    // A solid brush's row is a plain fill, which only writes.
+    void PatternRow(int y, int x0, int n, TPixel* out) const {
+        if (FSolid)
+            FillPixels(out, std::size_t(n), FT.Pattern->Pixels[0]);
+        else
+            FillPattern(*FT.Pattern, y, x0, n, out);
+    }
+
     // The source row under destination [x0, x0 + n) as the destination sees it: read in
     // place when nothing needs converting, otherwise gathered and converted.
     const TPixel* SourcePixels(const TSurface& src, int srcY, int x0, int n) {
@@ -277,6 +288,7 @@ private:
     const TAxis& FX;
     TScratch& FScratch;
     TPixel FDstBk = 0, FDstText = 0, FSrcKey = 0, FMaskKey = 0, FKey = 0;
+    bool FSolid = false;
     int FTargetLeft = 0, FTargetTop = 0;
 };
 

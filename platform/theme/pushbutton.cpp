@@ -5,11 +5,14 @@
 #include "platform/theme/rounded.h"
 #include "platform/theme/theme.h"
 
+#include <algorithm>
+
 namespace theme::detail {
 
 namespace {
 
 using commctrl::detail::Blend;
+using commctrl::detail::WithColour;
 using gdi::ToPixel;
 using gdi::TPixel;
 
@@ -88,12 +91,26 @@ bool DrawPushButton(gdi::HDC dc, int state, const gdi::RECT& rect) {
     return commctrl::detail::Compose(
         dc, rect.left, rect.top, width, height, nullptr, [&](TPixel* row, int y) {
             const gdi::COLORREF faceColour = FaceRow(look, y - inner.Inset, faceRows);
-            for (int x = 0; x < width; ++x) {
+            const TPixel facePixel = ToPixel(faceColour);
+            // Where the face covers a pixel wholly it hides the layers below it.
+            const auto layered = [&](int x) {
+                const int faceCoverage = Coverage(face, x, y);
+                if (faceCoverage == 16)
+                    return WithColour(row[x], facePixel);
                 TPixel pixel = Layer(row[x], look.Border, Coverage(outer, x, y));
                 if (look.HasRing)
                     pixel = Layer(pixel, look.Ring, Coverage(inner, x, y));
-                row[x] = Layer(pixel, faceColour, Coverage(face, x, y));
-            }
+                return Layer(pixel, faceColour, faceCoverage);
+            };
+            const TSpan full = InnerSpan(face, y);
+            const int first = std::min(full.First, width);
+            const int last = std::max(first, std::min(full.Last, width));
+            for (int x = 0; x < first; ++x)
+                row[x] = layered(x);
+            for (int x = first; x < last; ++x)
+                row[x] = WithColour(row[x], facePixel);
+            for (int x = last; x < width; ++x)
+                row[x] = layered(x);
         });
 }
 

@@ -4,6 +4,28 @@
 
 namespace theme::detail {
 
+namespace {
+
+// The radius the corners take: no more than half the shape's smaller side.
+int Radius(const TRoundedRect& shape) {
+    const int width = shape.Width - 2 * shape.Inset;
+    const int height = shape.Height - 2 * shape.Inset;
+    return std::max(0, std::min({shape.Radius, width / 2, height / 2}));
+}
+
+} // namespace
+
+TSpan InnerSpan(const TRoundedRect& shape, int y) {
+    const int top = shape.Inset;
+    const int bottom = shape.Height - shape.Inset;
+    if (y < top || y >= bottom)
+        return {};
+    const int radius = Radius(shape);
+    const bool cornerRow = y < top + radius || y >= bottom - radius;
+    const int cut = cornerRow ? radius : 0;
+    return {shape.Inset + cut, std::max(shape.Inset + cut, shape.Width - shape.Inset - cut)};
+}
+
 int Coverage(const TRoundedRect& shape, int x, int y) {
     const int left = shape.Inset;
     const int top = shape.Inset;
@@ -11,8 +33,7 @@ int Coverage(const TRoundedRect& shape, int x, int y) {
     const int bottom = shape.Height - shape.Inset;
     if (x < left || y < top || x >= right || y >= bottom)
         return 0;
-    const int radius =
-        std::max(0, std::min({shape.Radius, (right - left) / 2, (bottom - top) / 2}));
+    const int radius = Radius(shape);
     // Only pixels in a corner square can be cut; everything else is wholly inside.
     const bool cornerColumn = x < left + radius || x >= right - radius;
     const bool cornerRow = y < top + radius || y >= bottom - radius;

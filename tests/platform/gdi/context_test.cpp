@@ -140,6 +140,34 @@ TEST(Context, DisplayContextsCannotLeaveTheirDeviceClip) {
     EXPECT_EQ(GetPixel(display.Get(), 0, 0), CLR_INVALID);
 }
 
+// A paint context's clip handed to a memory context whose origin differs, at scale 2: the
+// region travels in logical coordinates and reaches the same logical pixels.
+TEST(Context, AClipRegionCarriesOverToAnotherContext) {
+    test::TCanvas surface(6, 4, RGB(0, 0, 0), 2);
+    TOwnedDC display(CreateDisplayDC(surface.Bitmap()));
+    ASSERT_TRUE(display);
+    TRegion device(RECT{1, 0, 5, 4});
+    device.Subtract(RECT{2, 1, 4, 3});
+    SetDeviceClip(display.Get(), device);
+    SetViewportOrgEx(display.Get(), 1, 0, nullptr);
+    TRegion logical;
+    EXPECT_EQ(GetClipRegion(display.Get(), logical), COMPLEXREGION);
+    TRegion expected(RECT{0, 0, 4, 4});
+    expected.Subtract(RECT{1, 1, 3, 3});
+    EXPECT_EQ(logical, expected) << "logical coordinates, from the viewport origin";
+
+    test::TCanvas memory(6, 4, RGB(0, 0, 0), 2);
+    SetViewportOrgEx(memory.DC(), 2, 0, nullptr);
+    EXPECT_EQ(IntersectClipRegion(memory.DC(), logical), COMPLEXREGION);
+    PatBlt(memory.DC(), -2, 0, 6, 4, WHITENESS);
+    EXPECT_EQ(memory.Picture(RGB(255, 255, 255)),
+              "....########|....########|....##....##|....##....##|"
+              "....##....##|....##....##|....########|....########");
+
+    EXPECT_EQ(GetClipRegion(nullptr, logical), ERROR);
+    EXPECT_EQ(IntersectClipRegion(nullptr, logical), ERROR);
+}
+
 TEST(Context, CapabilitiesFollowThePlatformAnswers) {
     TAnswersGuard guard;
     TReleasedDC screen(GetScreenDC());

@@ -172,6 +172,44 @@ TEST(Text, AntialiasedOnColourThresholdedOnMonochrome) {
     EXPECT_NE(bits.find('0'), std::string::npos) << "black ink on the white mask";
 }
 
+// Glyph rows are blended in groups that may run past a glyph: whatever column the clip ends
+// at, the pixels inside match an unclipped drawing and those outside, fourth byte included,
+// stay as they were.
+TEST(Text, ClippedTextMatchesUnclippedTextAndLeavesTheRestAlone) {
+    const auto background = [](int x, int y) {
+        return std::uint32_t(x * 2654435761u + y * 40503u) | 0xA0000000u;
+    };
+    const auto paintBackground = [&](const TCanvas& canvas) {
+        for (int y = 0; y < canvas.Height(); ++y)
+            for (int x = 0; x < canvas.Width(); ++x)
+                canvas.Word(x, y) = background(x, y);
+    };
+    TCanvas whole(40, 16);
+    paintBackground(whole);
+    SetBkMode(whole.DC(), TRANSPARENT);
+    SetTextColor(whole.DC(), RGB(20, 40, 200));
+    ASSERT_TRUE(TextOut(whole.DC(), 1, 1, "Wavy"));
+    int inked = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 40; ++x)
+            inked += whole.Word(x, y) != background(x, y);
+    ASSERT_GT(inked, 40) << "the text is inked";
+    for (int right = 1; right < 40; ++right) {
+        TCanvas clipped(40, 16);
+        paintBackground(clipped);
+        SetBkMode(clipped.DC(), TRANSPARENT);
+        SetTextColor(clipped.DC(), RGB(20, 40, 200));
+        IntersectClipRect(clipped.DC(), 0, 0, right, 16);
+        TextOut(clipped.DC(), 1, 1, "Wavy");
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 40; ++x) {
+                const std::uint32_t want = x < right ? whole.Word(x, y) : background(x, y);
+                ASSERT_EQ(clipped.Word(x, y), want)
+                    << "clip to " << right << ", pixel " << x << ", " << y;
+            }
+    }
+}
+
 TEST(Text, UnderlineAndStrikeOutSpanTheText) {
     LOGFONT log;
     log.lfFaceName = "Tahoma";
