@@ -171,6 +171,109 @@ TEST(Writer, FilterChoiceCountsRepeatsAndBreaksTiesToTheLowerType) {
     }
 }
 
+// The filtered image data the writer must produce for unfiltered rows, by the filter rule
+// written out plainly: each allowed type's candidate, and the first type with the most
+// repeated bytes (None when none has any, or the only allowed type).
+TBytes FilteredByTheRule(const std::vector<TBytes>& rows, std::size_t offset, unsigned allowed) {
+    const auto paeth = [](int a, int b, int c) {
+        const int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
+        return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+    };
+    TBytes out;
+    TBytes previous(rows.front().size(), 0);
+    for (const TBytes& x : rows) {
+        std::size_t choice = 0, best = 0;
+        std::vector<TBytes> candidates(5, TBytes(x.size()));
+        for (std::size_t type = 0; type < 5; ++type) {
+            for (std::size_t i = 0; i < x.size(); ++i) {
+                const int a = i >= offset ? x[i - offset] : 0;
+                const int b = previous[i];
+                const int c = i >= offset ? previous[i - offset] : 0;
+                const int predictions[] = {0, a, b, (a + b) / 2, paeth(a, b, c)};
+                candidates[type][i] = std::uint8_t(x[i] - predictions[type]);
+            }
+            if (!(allowed >> type & 1))
+                continue;
+            if (allowed == 1u << type) {
+                choice = type;
+                break;
+            }
+            std::size_t count = 0;
+            for (std::size_t j = 2; j < x.size(); ++j)
+                count += candidates[type][j] == candidates[type][j - 1] ||
+                         candidates[type][j] == candidates[type][j - 2];
+            if (count > best) {
+                best = count;
+                choice = type;
+            }
+        }
+        out.push_back(std::uint8_t(choice));
+        out.insert(out.end(), candidates[choice].begin(), candidates[choice].end());
+        previous = x;
+    }
+    return out;
+}
+
+TEST(Writer, WideRowsAreFilteredAndChosenByTheRuleForEveryPixelSize) {
+    // Runs, ramps and noise, so that every filter wins some rows.
+    std::mt19937 random(7);
+    const auto rows = [&random](std::size_t count, std::size_t length, std::size_t sample) {
+        std::vector<TBytes> out(count, TBytes(length));
+        for (auto& row : out)
+            for (std::size_t i = 0; i < length; i += sample) {
+                const std::uint8_t left = i >= sample ? row[i - sample] : 0;
+                const auto kind = random() % 4;
+                const auto value = std::uint8_t(kind == 0 ? left : kind == 1 ? left + 3 : random());
+                std::fill_n(row.begin() + std::ptrdiff_t(i), sample, value);
+            }
+        return out;
+    };
+    struct TLayout {
+        std::uint32_t Width;
+        std::uint8_t Depth, Type;
+        std::size_t Offset, Sample;
+    };
+    // Grey (1 byte a pixel), RGB (3) and 16-bit RGB (6, each sample's two bytes equal, as the
+    // codec keeps 16-bit samples).
+    for (const TLayout layout :
+         {TLayout{101, 8, 0, 1, 1}, TLayout{67, 8, 2, 3, 1}, TLayout{37, 16, 2, 6, 2}}) {
+        const auto data = rows(12, layout.Width * layout.Offset, layout.Sample);
+        TPNGObject image;
+        ReadRows(image, layout.Width, layout.Depth, layout.Type, data);
+        for (const unsigned allowed : {0x1Fu, 1u << 3 | 1u << 4, 1u << 4}) {
+            SCOPED_TRACE(testing::Message()
+                         << "offset " << layout.Offset << ", filters " << allowed);
+            image.SetRowFilters(std::uint8_t(allowed));
+            const TBytes expected = FilteredByTheRule(data, layout.Offset, allowed);
+            const TBytes png = WritePng(image);
+            EXPECT_EQ(InflatedData(png, expected.size()), expected);
+            EXPECT_EQ(ReferenceDecode(png).Pixels, CodecPixels(image).Pixels);
+        }
+    }
+}
+
+TEST(Writer, RepeatsOfVeryLongRowsAreCountedInFull) {
+    // Row 1 is row 0 plus one, so Up leaves 5998 repeats; Sub leaves about half as many.
+    // A count that wrapped past a small counter's range would hand the row to Sub.
+    std::mt19937 random(3);
+    TBytes ramp(6000);
+    std::uint8_t step = 1;
+    for (std::size_t i = 1; i < ramp.size(); ++i) {
+        if (random() % 10 < 7)
+            step = std::uint8_t(random());
+        ramp[i] = std::uint8_t(ramp[i - 1] + step);
+    }
+    TBytes raised = ramp;
+    for (auto& byte : raised)
+        ++byte;
+    TPNGObject image;
+    ReadRows(image, 6000, 8, 0, {ramp, raised});
+    image.SetRowFilters(1 << 1 | 1 << 2);
+    const TBytes expected = FilteredByTheRule({ramp, raised}, 1, 1 << 1 | 1 << 2);
+    ASSERT_EQ(expected[6001], 2);
+    EXPECT_EQ(InflatedData(WritePng(image), expected.size()), expected);
+}
+
 TEST(Writer, Adam7WritesOnlyPassesWithPixels) {
     TPNGObject image;
     ReadRows(image, 3, 8, 0, {{1, 2, 3}, {4, 5, 6}});
