@@ -19,7 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
 #include <emmintrin.h>
 #endif
 #include <numeric>
@@ -49,7 +49,7 @@ struct TRowSource {
     std::uint32_t Count;
 };
 
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
 __m128i Load(const std::uint8_t* at) {
     return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
 }
@@ -60,7 +60,7 @@ __m128i Load(const std::uint8_t* at) {
 std::uint32_t RepeatCount(const std::uint8_t* row, std::uint32_t length) {
     std::uint32_t count = 0;
     std::uint32_t j = 2;
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
     const __m128i zero = _mm_setzero_si128();
     while (j + 16 <= length) {
         // A counter per byte lane (a match is -1, subtracted), summed before it can wrap.
@@ -84,7 +84,7 @@ std::uint32_t RepeatCount(const std::uint8_t* row, std::uint32_t length) {
 // the byte above left c; with SSE2 also for 16 bytes at a time.
 struct TAveragePredictor {
     static int Scalar(int a, int b, int) { return (a + b) / 2; }
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
     // (a + b) div 2 without the carry out of a byte: the common bits plus half the others.
     static __m128i Vector(__m128i a, __m128i b, __m128i) {
         const __m128i half =
@@ -104,7 +104,7 @@ struct TPaethPredictor {
             return a;
         return pb <= pc ? b : c;
     }
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
     static __m128i Vector(__m128i a, __m128i b, __m128i c) {
         const __m128i zero = _mm_setzero_si128();
         return _mm_packus_epi16(Words(_mm_unpacklo_epi8(a, zero), _mm_unpacklo_epi8(b, zero),
@@ -364,7 +364,7 @@ private:
         const std::uint32_t head = std::min(n, length);
         std::memcpy(out, x, head);
         std::uint32_t i = head;
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
         for (; i + 16 <= length; i += 16)
             _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
                              _mm_sub_epi8(Load(x + i), Load(from + i - n)));
@@ -382,7 +382,7 @@ private:
         for (std::uint32_t i = 0; i < head; ++i)
             out[i] = std::uint8_t(x[i] - TPredictor::Scalar(0, b[i], 0));
         std::uint32_t i = head;
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
         for (; i + 16 <= length; i += 16) {
             const __m128i predicted =
                 TPredictor::Vector(Load(x + i - n), Load(b + i), Load(b + i - n));

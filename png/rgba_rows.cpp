@@ -6,7 +6,7 @@
 #include "png/words.h"
 
 #include <cstring>
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
 #include <immintrin.h>
 #endif
 
@@ -45,7 +45,7 @@ void BgrToRgba(const std::uint8_t* row, const std::uint8_t* alpha, std::uint8_t*
                                std::uint32_t(p[0]) << 16 | alphaOf(x));
 }
 
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
 // Four pixels per shuffle; BgrToRgba is its scalar twin and finishes the row. The 16-byte
 // load takes a pixel and a byte beyond the four, so the loop stops while it stays in the row.
 template <bool HasAlpha>
@@ -74,7 +74,7 @@ __attribute__((target("ssse3"))) void BgrToRgbaSsse3(const std::uint8_t* row,
 
 void ColourRow(const std::uint8_t* row, const std::uint8_t* alpha, std::uint8_t* out,
                std::uint32_t count) {
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
     if (HasSsse3())
         return alpha ? BgrToRgbaSsse3<true>(row, alpha, out, count)
                      : BgrToRgbaSsse3<false>(row, alpha, out, count);

@@ -1,16 +1,10 @@
 #pragma once
-// The vector code the codec is built with: SSE2 wherever the compiler targets it (x86-64
-// always), with SSSE3 byte shuffles where the processor has them. Every vector path has a
-// portable scalar twin, which every other processor builds, and which the CMake option
-// BRENLOW_SCALAR builds everywhere.
+// The codec's vector code: SSE2 as the rest of the project (platform/system/simd.h), with
+// SSSE3 byte shuffles where the processor has them.
 
-#if defined(__SSE2__) && !defined(BRENLOW_SCALAR)
-#define BRENLOW_PNG_SSE2 1
-#else
-#define BRENLOW_PNG_SSE2 0
-#endif
+#include "platform/system/simd.h"
 
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
 namespace png {
 
 // SSSE3 is not part of the x86-64 baseline; its paths are chosen at run time.

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
 #include <immintrin.h>
 #endif
 
@@ -30,7 +30,7 @@ void UnfilterSub(std::uint8_t* r, std::size_t length) {
 // With SSE2 sixteen bytes at a time, the rest (all of it in the scalar twin) byte by byte.
 void UnfilterUp(std::uint8_t* r, const std::uint8_t* p, std::size_t length) {
     std::size_t i = 0;
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
     for (; i + 16 <= length; i += 16) {
         const __m128i sum = _mm_add_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(r + i)),
                                          _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)));
@@ -93,7 +93,7 @@ void UnfilterScalar(std::uint8_t filter, std::uint8_t* r, const std::uint8_t* p,
     }
 }
 
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
 // ---- Three to eight bytes per pixel, vector code ----------------------------------------------
 // The templates above are their scalar twins.
 // Each pixel depends on the one to its left, so the vectors hold one pixel at a time; the
@@ -206,7 +206,7 @@ void UnfilterVector(std::uint8_t filter, std::uint8_t* r, const std::uint8_t* p,
 template <std::size_t S>
 void UnfilterStride(std::uint8_t filter, std::uint8_t* r, const std::uint8_t* p,
                     std::size_t length) {
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
     if constexpr (S >= 3)
         return UnfilterVector<S>(filter, r, p, length);
 #endif

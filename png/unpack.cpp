@@ -5,7 +5,7 @@
 #include "png/words.h"
 
 #include <cstring>
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
 #include <immintrin.h>
 #endif
 
@@ -133,7 +133,7 @@ void SplitRgba8(const std::uint8_t* s, const TRowTarget& t) {
     }
 }
 
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
 // ---- The same with SSSE3 byte shuffles, where the processor has them ------------------------
 // The word-wise versions above are their scalar twins and finish their rows.
 
@@ -171,7 +171,7 @@ __attribute__((target("ssse3"))) void SplitRgba8Ssse3(const std::uint8_t* s, con
 
 // The fastest whole-row versions the processor has.
 TRowUnpacker FastestSwapRgb8() {
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
     if (HasSsse3())
         return SwapRgb8Ssse3;
 #endif
@@ -179,7 +179,7 @@ TRowUnpacker FastestSwapRgb8() {
 }
 
 TRowUnpacker FastestSplitRgba8() {
-#if BRENLOW_PNG_SSE2
+#if BRENLOW_SSE2
     if (HasSsse3())
         return SplitRgba8Ssse3;
 #endif

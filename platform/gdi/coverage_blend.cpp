@@ -1,8 +1,8 @@
 #include "platform/gdi/coverage_blend.h"
 
-#include "platform/gdi/simd.h"
+#include "platform/system/simd.h"
 
-#if BRENLOW_GDI_SSE2
+#if BRENLOW_SSE2
 #include <cstring>
 #include <emmintrin.h>
 #endif
@@ -34,7 +34,7 @@ void BlendScalar(TPixel* row, const std::uint8_t* coverage, int n, TPixel ink) {
             row[i] = BlendPixel(row[i], ink, coverage[i]);
 }
 
-#if BRENLOW_GDI_SSE2
+#if BRENLOW_SSE2
 // Two pixels' channels as 16-bit lanes times their coverages, blended with the same
 // rounding as the scalar twin; no lane leaves 16 bits (at most 255 * 255 + 128 + 254).
 __m128i BlendHalf(__m128i pixels, __m128i ink, __m128i cover) {
@@ -78,7 +78,7 @@ int BlendVector(TPixel* row, const std::uint8_t* coverage, int n, TPixel ink) {
 
 void BlendCoverage(TPixel* row, const std::uint8_t* coverage, int n, TPixel ink) {
     int done = 0;
-#if BRENLOW_GDI_SSE2
+#if BRENLOW_SSE2
     done = BlendVector(row, coverage, n, ink);
 #endif
     BlendScalar(row + done, coverage + done, n - done, ink);
