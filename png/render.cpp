@@ -1,9 +1,11 @@
 // Drawing a PNG image onto a device context: an opaque stretched copy, a colour-keyed copy,
 // or a per-pixel blend over what the device already shows.
 
+#include "platform/gdi/direct_pixels.h"
 #include "png/errors.h"
 #include "png/pngobject.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -149,13 +151,48 @@ void DrawColourKeyed(HDC dc, const RECT& r, const TChunkIHDR& header, COLORREF k
                    part.Height(), key);
 }
 
-// The device pixels under the visible part of the image are read once into a 32-bit scratch
-// section, blended row by row with pointers and integer arithmetic, and written back once;
-// nothing reaches the device when the blend fails.
-void DrawBlended(HDC dc, const RECT& r, const TPNGObject& image, const TChunkIHDR& header) {
-    const RECT d = VisiblePart(dc, r.left, r.top, header);
-    if (d.IsEmpty())
-        return;
+// Blends the rows of an image drawn at its own size at `origin` into rows of 32-bit pixels.
+class TRowBlender {
+public:
+    TRowBlender(const TPNGObject& image, const TChunkIHDR& header, POINT origin)
+        : FHeader(header), FBits(header.DibBitsPerPixel()), FOrigin(origin) {
+        if (FBits <= 8)
+            FTable = BlendTable(image, header);
+    }
+
+    // Every index the rows can hold has a colour, so no blend stops part way.
+    bool CannotFail() const {
+        return FBits > 8 || std::all_of(FTable.begin(), FTable.begin() + (1 << FBits),
+                                        [](const TBlendEntry& e) { return e.Valid; });
+    }
+
+    // Blends the image under `part` (where it is drawn); rowAt(y) is the pixel under
+    // part.left on line y.
+    template <class RowAt>
+    void Blend(const RECT& part, RowAt rowAt) const {
+        const auto first = std::uint32_t(part.left - FOrigin.x);
+        const auto width = std::uint32_t(part.Width());
+        for (int y = part.top; y < part.bottom; ++y) {
+            const auto row = std::uint32_t(y - FOrigin.y);
+            auto* d = reinterpret_cast<std::uint8_t*>(rowAt(y));
+            if (FBits == 24)
+                BlendRgbRow(FHeader.PixelRow(row), FHeader.AlphaRow(row), d, first, width);
+            else
+                BlendIndexedRow(FHeader.PixelRow(row), FHeader.AlphaRow(row), d, first, width,
+                                FBits, FTable);
+        }
+    }
+
+private:
+    const TChunkIHDR& FHeader;
+    int FBits;
+    POINT FOrigin;
+    std::array<TBlendEntry, 256> FTable{};
+};
+
+// The device pixels under d are read once into a 32-bit scratch section, blended there and
+// written back once; nothing reaches the device when the blend fails.
+void BlendThroughScratch(HDC dc, const RECT& d, const TRowBlender& blender) {
     const int w = d.Width(), h = d.Height();
     TReleasedDC screen(GetScreenDC());
     TOwnedDC scratchDC(CheckedDC(CreateCompatibleDC(screen.Get())));
@@ -169,23 +206,28 @@ void DrawBlended(HDC dc, const RECT& r, const TPNGObject& image, const TChunkIHD
         RaisePngError<EPNGOutMemory>(png::msg::OutOfResources);
     TSelection selectScratch(scratchDC.Get(), scratch.Get());
     BitBlt(scratchDC.Get(), 0, 0, w, h, dc, d.left, d.top, SRCCOPY);
-
-    auto* row = static_cast<std::uint8_t*>(bits);
     const std::size_t stride = std::size_t(w) * 4;
-    const int dibBits = header.DibBitsPerPixel();
-    std::array<TBlendEntry, 256> table{};
-    if (dibBits <= 8)
-        table = BlendTable(image, header);
-    const auto first = std::uint32_t(d.left - r.left);
-    const auto top = std::uint32_t(d.top - r.top);
-    for (std::uint32_t y = top; y < top + std::uint32_t(h); ++y, row += stride) {
-        if (dibBits == 24)
-            BlendRgbRow(header.PixelRow(y), header.AlphaRow(y), row, first, std::uint32_t(w));
-        else
-            BlendIndexedRow(header.PixelRow(y), header.AlphaRow(y), row, first, std::uint32_t(w),
-                            dibBits, table);
-    }
+    blender.Blend(d, [&](int y) {
+        return static_cast<std::uint8_t*>(bits) + std::size_t(y - d.top) * stride;
+    });
     BitBlt(dc, d.left, d.top, w, h, scratchDC.Get(), 0, 0, SRCCOPY);
+}
+
+// Only the visible part of the image is blended. A 32-bit device at scale 1 is blended in
+// place, piece by clip piece, which writes exactly what the copy back from a scratch section
+// would; the blend must not be able to fail there, as the device would keep half of it.
+void DrawBlended(HDC dc, const RECT& r, const TPNGObject& image, const TChunkIHDR& header) {
+    const RECT d = VisiblePart(dc, r.left, r.top, header);
+    if (d.IsEmpty())
+        return;
+    const TRowBlender blender(image, header, {r.left, r.top});
+    if (const auto pixels = DirectPixels(dc); pixels && blender.CannotFail()) {
+        pixels->ForEachVisiblePart(d, [&](const RECT& part) {
+            blender.Blend(part, [&](int y) { return pixels->At(part.left, y); });
+        });
+        return;
+    }
+    BlendThroughScratch(dc, d, blender);
 }
 
 } // namespace
