@@ -150,8 +150,9 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
 void TCanvas::TextOut(int x, int y, std::string_view text) {
     Changing();
     RequiredState({csHandleValid, csFontValid, csBrushValid});
-    gdi::TextOut(FHandle, x, y, text);
-    MoveTo(x + TextWidth(text), y);
+    int advance = 0;
+    gdi::TextOut(FHandle, x, y, text, &advance);
+    MoveTo(x + advance, y);
     Changed();
 }
 

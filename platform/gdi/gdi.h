@@ -191,8 +191,9 @@ bool GetObject(HFONT font, LOGFONT& out);
 bool GetTextMetrics(HDC dc, TEXTMETRIC* metrics);
 bool GetTextExtentPoint32(HDC dc, std::string_view text, SIZE* size);
 // Draws at (x, y), the top-left of the first character cell, in the text colour; in opaque
-// background mode the cells are first filled with the background colour.
-bool TextOut(HDC dc, int x, int y, std::string_view text);
+// background mode the cells are first filled with the background colour. With `advance`, also
+// gives the width GetTextExtentPoint32 gives, so a caller that moves a pen lays out once.
+bool TextOut(HDC dc, int x, int y, std::string_view text, int* advance = nullptr);
 // Formats text in a rectangle (DT_ flags); returns the height of the text drawn. With
 // DT_CALCRECT nothing is drawn and rect's right and bottom are set to the extent.
 int DrawText(HDC dc, std::string_view text, RECT* rect, UINT format);

@@ -72,13 +72,15 @@ bool GetTextExtentPoint32(HDC dc, std::string_view text, SIZE* size) {
     return true;
 }
 
-bool TextOut(HDC dc, int x, int y, std::string_view text) {
+bool TextOut(HDC dc, int x, int y, std::string_view text, int* advance) {
     DeviceContext* context = detail::FindContext(dc);
     if (!context)
         return false;
     detail::TFontInstance& font = detail::SelectedFont(*context);
-    detail::DrawTextLine(*context, font, context->ToDevice(x, y), PlaceInOrder(font, text),
-                         std::nullopt);
+    const detail::TTextLine line = PlaceInOrder(font, text);
+    detail::DrawTextLine(*context, font, context->ToDevice(x, y), line, std::nullopt);
+    if (advance)
+        *advance = line.Width;
     return true;
 }
 

@@ -306,6 +306,21 @@ TEST(Text, PrefixUnderlinesOneCharacter) {
     EXPECT_GE(differing, h.cx - 1);
 }
 
+// The advance TextOut reports is the extent of the same text, whatever it holds and whatever
+// the surface's density.
+TEST(Text, TextOutAdvancesByTheTextsExtent) {
+    for (int scale : {1, 2})
+        for (std::string_view text :
+             {"", "Burn", "a a\tb", "\xFF\xFE bad \xC3", "\xE2\x82\xAC 5"}) {
+            TCanvas canvas(40, 20, RGB(255, 255, 255), scale);
+            SIZE size{};
+            ASSERT_TRUE(GetTextExtentPoint32(canvas.DC(), text, &size));
+            int advance = -1;
+            ASSERT_TRUE(TextOut(canvas.DC(), 1, 2, text, &advance));
+            EXPECT_EQ(advance, size.cx) << text << " at scale " << scale;
+        }
+}
+
 TEST(Text, InvalidInputDrawsNothing) {
     TCanvas canvas(10, 10);
     EXPECT_FALSE(TextOut(nullptr, 0, 0, "x"));
