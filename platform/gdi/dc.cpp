@@ -80,14 +80,20 @@ HBITMAP SelectBitmap(DeviceContext& dc, TBitmap* bitmap) {
 }
 
 HGDIOBJ SelectAny(DeviceContext& dc, GdiObject* object) {
-    if (auto* bitmap = dynamic_cast<TBitmap*>(object))
-        return SelectBitmap(dc, bitmap);
-    if (auto* brush = dynamic_cast<TBrush*>(object))
-        return Swap(dc.State.Brush, brush);
-    if (auto* pen = dynamic_cast<TPen*>(object))
-        return Swap(dc.State.Pen, pen);
-    if (auto* font = dynamic_cast<TFont*>(object))
-        return Swap(dc.State.Font, font);
+    if (!object)
+        return nullptr;
+    switch (object->Kind()) {
+    case TObjectKind::okBitmap:
+        return SelectBitmap(dc, static_cast<TBitmap*>(object));
+    case TObjectKind::okBrush:
+        return Swap(dc.State.Brush, static_cast<TBrush*>(object));
+    case TObjectKind::okPen:
+        return Swap(dc.State.Pen, static_cast<TPen*>(object));
+    case TObjectKind::okFont:
+        return Swap(dc.State.Font, static_cast<TFont*>(object));
+    case TObjectKind::okPalette:
+        break;
+    }
     return nullptr;
 }
 

@@ -24,11 +24,11 @@ std::unordered_map<HGDIOBJ, TEntry>& Table() {
 // Frees what a deleted object holds and keeps its small shell for a while.
 void Retire(std::unique_ptr<GdiObject> object) {
     static TQuarantine<GdiObject> quarantine;
-    if (auto* bitmap = dynamic_cast<TBitmap*>(object.get())) {
+    if (auto* bitmap = As<TBitmap>(object.get())) {
         bitmap->Memory = platform::TZeroedMemory();
         bitmap->Surface = TSurface();
     }
-    if (auto* font = dynamic_cast<TFont*>(object.get())) {
+    if (auto* font = As<TFont>(object.get())) {
         font->Instance.reset();
         font->ScaledInstance.reset();
     }

@@ -16,7 +16,8 @@
 namespace gdi::detail {
 
 struct TBitmap final : BitmapObject {
-    TObjectKind Kind() const override { return TObjectKind::okBitmap; }
+    static constexpr TObjectKind kKind = TObjectKind::okBitmap;
+    TObjectKind Kind() const override { return kKind; }
     TSurface Surface;
     platform::TZeroedMemory Memory;
     bool Section = false;
@@ -30,7 +31,8 @@ struct TBitmap final : BitmapObject {
 enum class TBrushStyle { bsSolid, bsPattern, bsNull };
 
 struct TBrush final : BrushObject {
-    TObjectKind Kind() const override { return TObjectKind::okBrush; }
+    static constexpr TObjectKind kKind = TObjectKind::okBrush;
+    TObjectKind Kind() const override { return kKind; }
     TBrushStyle Style = TBrushStyle::bsSolid;
     COLORREF Colour = 0;
     // An 8 x 8 pattern, row by row. A monochrome pattern holds 0 or 1 per pixel, taking the
@@ -40,7 +42,8 @@ struct TBrush final : BrushObject {
 };
 
 struct TPen final : PenObject {
-    TObjectKind Kind() const override { return TObjectKind::okPen; }
+    static constexpr TObjectKind kKind = TObjectKind::okPen;
+    TObjectKind Kind() const override { return kKind; }
     int Style = PS_SOLID;
     int Width = 1;
     COLORREF Colour = 0;
@@ -49,7 +52,8 @@ struct TPen final : PenObject {
 class TFontInstance;
 
 struct TFont final : FontObject {
-    TObjectKind Kind() const override { return TObjectKind::okFont; }
+    static constexpr TObjectKind kKind = TObjectKind::okFont;
+    TObjectKind Kind() const override { return kKind; }
     LOGFONT Log;
     // The realised face and size, found on first use and shared by equal fonts; and the
     // face realised for the last device scale above 1 that drew it.
@@ -59,7 +63,8 @@ struct TFont final : FontObject {
 };
 
 struct TPalette final : PaletteObject {
-    TObjectKind Kind() const override { return TObjectKind::okPalette; }
+    static constexpr TObjectKind kKind = TObjectKind::okPalette;
+    TObjectKind Kind() const override { return kKind; }
     std::vector<PALETTEENTRY> Entries;
 };
 
@@ -71,9 +76,14 @@ T* Register(std::unique_ptr<T> object) {
 }
 
 GdiObject* FindObject(HGDIOBJ handle);
+// Each kind has one object type, so the kind identifies the type without a run-time cast.
+template <class T>
+T* As(GdiObject* object) {
+    return object && object->Kind() == T::kKind ? static_cast<T*>(object) : nullptr;
+}
 template <class T>
 T* Find(HGDIOBJ handle) {
-    return dynamic_cast<T*>(FindObject(handle));
+    return As<T>(FindObject(handle));
 }
 
 bool IsStock(HGDIOBJ handle);
