@@ -275,6 +275,38 @@ gdi::COLORREF Shown(const TRgba& pixel, gdi::COLORREF background) {
                blend(pixel.B, gdi::GetBValue(background)));
 }
 
+// Every alpha over every source level, each over its own background, against the formula.
+TEST(Render, BlendIsExactForEveryAlphaAndLevel) {
+    std::vector<TBytes> rows;
+    for (int a = 0; a < 256; ++a) {
+        TBytes row;
+        for (int s = 0; s < 256; ++s)
+            row.insert(row.end(), {std::uint8_t(s), std::uint8_t(255 - s), std::uint8_t(s * 7),
+                                   std::uint8_t(a)});
+        rows.push_back(row);
+    }
+    TPNGObject image;
+    ReadPng(image, TPngBuilder()
+                       .Header(256, 256, 8, 6)
+                       .ImageData(Deflate(UnfilteredRows(rows)))
+                       .End()
+                       .Bytes());
+    const TRgbaImage pixels = CodecPixels(image);
+    const auto background = [](int x, int y) {
+        return RGB(gdi::BYTE(x * 3 + y), gdi::BYTE(255 - y * 5 - x), gdi::BYTE(x ^ (y * 11)));
+    };
+    TCanvas canvas(256, 256);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x)
+            canvas.Set(x, y, background(x, y));
+    image.DrawOnDC(canvas.DC(), {0, 0, 256, 256});
+    int wrong = 0;
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x)
+            wrong += canvas.At(x, y) != Shown(pixels.At(x, y), background(x, y));
+    EXPECT_EQ(wrong, 0);
+}
+
 // Drawing at the image's own size touches only what the device shows, and shows there what
 // the image's pixels say.
 TEST(Render, ClippedAndPartlyOutsideDrawingsShowTheImageWhereTheDeviceShows) {
