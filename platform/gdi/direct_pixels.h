@@ -23,15 +23,18 @@ public:
           FClip(clip) {}
 
     // Calls visit(part) for each piece of r that drawing may reach; the pieces do not overlap.
+    // The cut is made in 64 bits, as a far origin would overflow an int; a piece that is not
+    // empty lies within r.
     template <class Visit>
     void ForEachVisiblePart(const RECT& r, Visit visit) const {
+        using TWide = long long;
         for (const RECT& clip : FClip) {
-            const RECT part{std::max(r.left, clip.left - FOrigin.x),
-                            std::max(r.top, clip.top - FOrigin.y),
-                            std::min(r.right, clip.right - FOrigin.x),
-                            std::min(r.bottom, clip.bottom - FOrigin.y)};
-            if (!part.IsEmpty())
-                visit(part);
+            const TWide left = std::max<TWide>(r.left, TWide(clip.left) - FOrigin.x);
+            const TWide top = std::max<TWide>(r.top, TWide(clip.top) - FOrigin.y);
+            const TWide right = std::min<TWide>(r.right, TWide(clip.right) - FOrigin.x);
+            const TWide bottom = std::min<TWide>(r.bottom, TWide(clip.bottom) - FOrigin.y);
+            if (left < right && top < bottom)
+                visit(RECT{int(left), int(top), int(right), int(bottom)});
         }
     }
 

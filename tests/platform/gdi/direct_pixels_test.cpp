@@ -5,6 +5,7 @@
 #include "tests/platform/gdi/canvas.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace gdi {
 namespace {
@@ -59,6 +60,19 @@ TEST(DirectPixels, PartsAreTheRectangleCutToTheClipInLogicalCoordinates) {
     // Logical (x, y) is device (x + 2, y + 1).
     *pixels->At(4, 5) = 0x12345678;
     EXPECT_EQ(canvas.Word(6, 6), 0x12345678u);
+}
+
+// The surface's right edge lies past the largest int in logical coordinates.
+TEST(DirectPixels, AFarOriginCutsWithoutOverflow) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    TCanvas canvas(8, 8);
+    SetViewportOrgEx(canvas.DC(), -(kMax - 2), 2'000'000'000, nullptr);
+    const auto pixels = DirectPixels(canvas.DC());
+    ASSERT_TRUE(pixels);
+    EXPECT_TRUE(VisibleParts(*pixels, {0, -2'000'000'000, kMax - 2, 0}).empty());
+    const std::vector<RECT> parts = VisibleParts(*pixels, {0, -kMax, kMax, kMax});
+    ASSERT_EQ(parts.size(), 1u);
+    EXPECT_EQ(parts[0], (RECT{kMax - 2, -2'000'000'000, kMax, -1'999'999'992}));
 }
 
 TEST(DirectPixels, BottomUpRowsAreCountedFromTheTop) {
